@@ -1,0 +1,66 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace quilvane {
+
+// Keys of the settings store (application "Kelvary", section "Quilvane"), with the texts
+// written when a stored value has to be repaired.
+
+inline constexpr std::string_view kKeyTop = "top";   // twips, whole number
+inline constexpr std::string_view kKeyLeft = "left"; // twips, whole number
+inline constexpr std::string_view kDefaultPosition = "0";
+
+// The five Config options: komoji, ime, dialog, fore, code.
+inline constexpr int kOptionCount = 5;
+inline constexpr std::array<std::string_view, kOptionCount> kKeyCheck = {
+    "Check1", "Check2", "Check3", "Check4", "Check5"};
+inline constexpr std::array<bool, kOptionCount> kDefaultCheck = {false, true, true, false, false};
+
+inline constexpr std::string_view kKeyVer = "ver";
+inline constexpr float kCurrentVersion = 2.8f;
+inline constexpr std::string_view kCurrentVersionText = "2.8";
+
+inline constexpr std::string_view kKeyFont = "font";
+inline constexpr std::string_view kDefaultFont = "なし"; // no face chosen
+
+inline constexpr std::string_view kKeyLastColor = "Last_Color";
+inline constexpr std::string_view kDefaultLastColor = "128128128";
+
+inline constexpr int kFavouriteCount = 10;
+// Slot n (1..10) is stored under kKeyFav[n - 1].
+inline constexpr std::array<std::string_view, kFavouriteCount> kKeyFav = {
+    "fav1", "fav2", "fav3", "fav4", "fav5", "fav6", "fav7", "fav8", "fav9", "fav10"};
+inline constexpr std::array<std::string_view, kFavouriteCount> kDefaultFav = {
+    "000000000", // black
+    "255000000", // red
+    "000255000", // green
+    "000000255", // blue
+    "255255000", // yellow
+    "000255255", // cyan
+    "255000255", // magenta
+    "255255255", // white
+    "128060255", // red 128, green 60, blue 255
+    "040216040", // red 40, green 216, blue 40
+};
+
+// A message box as the platform shows it: style 64 is OK with the information icon, 16 OK
+// with the critical icon.
+struct MessageBoxContent {
+    std::string_view text;
+    std::string_view title;
+    int style = 0;
+};
+
+// Start-up: defaults written into a store without the current settings version.
+inline constexpr MessageBoxContent kRegistryWrittenMessage{"レジストリを新規(追加)書き込みました",
+                                                           "Regstory Write", 64};
+// Start-up: unusable values of a current store replaced by their defaults.
+inline constexpr MessageBoxContent kRegistryRestoredMessage{"レジストリ異常です。復元しました",
+                                                            "Regstory Error", 16};
+// Favourites window: faulty slots replaced by their defaults.
+inline constexpr MessageBoxContent kFavouritesResetMessage{"レジストリ異常です。初期値に戻しました",
+                                                           "Regstory Error", 16};
+
+} // namespace quilvane

@@ -1,0 +1,34 @@
+# The two commands of the README: `make run` starts Quilvane, `make test` passes the suite.
+# Both install what is missing first.
+JOBS ?= $(shell nproc)
+
+.PHONY: deps build run test asan-test bench fuzz package format clean
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display found: running Quilvane on a virtual display (xvfb-run)."; \
+	  xvfb-run -a build/release/quilvane; \
+	else \
+	  build/release/quilvane; \
+	fi
+
+test: build
+	@ctest --preset release -j $(JOBS)
+
+asan-test: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan -j $(JOBS)
+	@ctest --preset asan -j $(JOBS)
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	@rm -rf build

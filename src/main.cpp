@@ -1,0 +1,28 @@
+#include "app/module1.h"
+#include "platform/qt_services.h"
+#include "platform/qt_settings_store.h"
+#include "platform/wayland.h"
+#include "ui/main/form1.h"
+#include "ui/main/main_procedure.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    quilvane::PreferXWaylandForWindowPlacement();
+    QApplication application(argc, argv);
+
+    quilvane::QtSettingsStore store;
+    quilvane::QtMessageBox messages;
+    quilvane::QtWindowOrder order;
+    quilvane::QtShell shell;
+    quilvane::QtSleep sleep;
+    quilvane::QtInputMethod inputMethod;
+    quilvane::QtClipboard clipboard;
+    quilvane::QtScreen screen;
+    quilvane::Services services{store, messages,    order,     shell,
+                                sleep, inputMethod, clipboard, screen};
+    quilvane::Module1 module;
+
+    const auto form = quilvane::Main(module, services);
+    return QApplication::exec();
+}

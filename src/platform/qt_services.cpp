@@ -1,0 +1,127 @@
+#include "platform/qt_services.h"
+
+#include "platform/twips.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QThread>
+#include <QUrl>
+#include <QWidget>
+#include <QWindow>
+
+namespace quilvane {
+
+namespace {
+
+constexpr int kYesNoButtons = 4;
+constexpr int kSecondButtonDefault = 256;
+constexpr int kIconMask = 0x70;
+
+QMessageBox::Icon IconOf(int style) {
+    switch (style & kIconMask) {
+    case 16:
+        return QMessageBox::Critical;
+    case 32:
+        return QMessageBox::Question;
+    case 64:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+} // namespace
+
+int QtMessageBox::show(const QString& text, const QString& title, int style) {
+    QMessageBox box(IconOf(style), title, text);
+    if ((style & 7) == kYesNoButtons) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton((style & kSecondButtonDefault) != 0 ? QMessageBox::No
+                                                                 : QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? kYes : kNo;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return kOk;
+}
+
+void QtWindowOrder::setTopmost(QWidget& window, bool topmost) {
+    Qt::WindowFlags flags = window.windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, topmost);
+    if (QWindow* handle = window.windowHandle()) {
+        window.overrideWindowFlags(flags);
+        handle->setFlags(flags);
+    } else {
+        window.setWindowFlags(flags);
+    }
+}
+
+bool QtShell::openDocument(const QString& path) {
+    return QFileInfo::exists(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void QtSleep::Delay(int milliseconds) {
+    if (milliseconds > 0) {
+        QThread::msleep(static_cast<unsigned long>(milliseconds));
+    }
+}
+
+void QtInputMethod::setMode(QWidget& textBox, int mode) {
+    if (mode == 1) {
+        textBox.setAttribute(Qt::WA_InputMethodEnabled, true);
+    }
+}
+
+void QtClipboard::clear() {
+    QGuiApplication::clipboard()->clear();
+}
+
+QString QtClipboard::text() {
+    return QGuiApplication::clipboard()->text();
+}
+
+void QtClipboard::setText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
+
+int QtScreen::widthTwips() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? PixelsToTwips(screen->geometry().width()) : 0;
+}
+
+int QtScreen::heightTwips() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? PixelsToTwips(screen->geometry().height()) : 0;
+}
+
+QStringList QtScreen::fontFaces() {
+    // fontconfig lists one face per foundry ("C059 [urw]"); the user picks a face by name only.
+    QStringList faces;
+    for (const QString& family : QFontDatabase::families()) {
+        const qsizetype bracket = family.indexOf(QLatin1String(" ["));
+        const QString name = bracket > 0 ? family.left(bracket) : family;
+        if (!faces.contains(name)) {
+            faces.append(name);
+        }
+    }
+    return faces;
+}
+
+bool QtScreen::intersectsAnyScreen(int left, int top, int width, int height) {
+    const QRect window(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+                       TwipsToPixels(height));
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->geometry().intersects(window)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace quilvane

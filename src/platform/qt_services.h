@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/services.h"
+
+namespace quilvane {
+
+class QtMessageBox final : public MessageBox {
+public:
+    int show(const QString& text, const QString& title, int style) override;
+};
+
+// Flips the always-on-top flag on the native window without recreating it, so the window is
+// neither hidden nor moved. On X11 the window manager honours it; Wayland has no such request.
+class QtWindowOrder final : public WindowOrder {
+public:
+    void setTopmost(QWidget& window, bool topmost) override;
+};
+
+class QtShell final : public Shell {
+public:
+    bool openDocument(const QString& path) override;
+};
+
+class QtSleep final : public Sleep {
+public:
+    void Delay(int milliseconds) override;
+};
+
+// Qt's text boxes always accept an input method. "On" is a request only Windows can honour;
+// elsewhere both modes leave the input method to the user.
+class QtInputMethod final : public InputMethod {
+public:
+    void setMode(QWidget& textBox, int mode) override;
+};
+
+class QtClipboard final : public Clipboard {
+public:
+    void clear() override;
+    QString text() override;
+    void setText(const QString& text) override;
+};
+
+class QtScreen final : public Screen {
+public:
+    int widthTwips() override;
+    int heightTwips() override;
+    QStringList fontFaces() override;
+    bool intersectsAnyScreen(int left, int top, int width, int height) override;
+};
+
+} // namespace quilvane

@@ -1,0 +1,42 @@
+#include "platform/qt_settings_store.h"
+
+#include <QSettings>
+
+namespace quilvane {
+
+namespace {
+
+constexpr auto kApplication = "Kelvary";
+constexpr auto kSection = "Quilvane";
+
+QString KeyPath(std::string_view key) {
+    return QString::fromLatin1(kSection) + u'/' +
+           QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+}
+
+} // namespace
+
+// Each call uses a fresh QSettings object: its status is sticky, so only a fresh object tells
+// whether this particular read or write succeeded.
+std::optional<std::string> QtSettingsStore::read(std::string_view key) {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kApplication);
+    const QVariant value = settings.value(KeyPath(key));
+    if (settings.status() == QSettings::AccessError) {
+        return std::nullopt;
+    }
+    // A value holding an unquoted comma comes back as a list: not a text the program wrote.
+    if (value.typeId() == QMetaType::QStringList) {
+        return std::nullopt;
+    }
+    return value.toString().toStdString();
+}
+
+bool QtSettingsStore::write(std::string_view key, std::string_view text) {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kApplication);
+    settings.setValue(KeyPath(key),
+                      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+} // namespace quilvane

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace quilvane {
+
+class SettingsStore;
+
+// Message boxes with the style numbers the program uses: buttons 0 OK, 4 Yes/No, plus 256 when
+// the second button is the default; icons 16 critical, 32 question, 64 information.
+class MessageBox {
+public:
+    static constexpr int kOk = 1;
+    static constexpr int kYes = 6;
+    static constexpr int kNo = 7;
+    virtual ~MessageBox() = default;
+    // Returns the button pressed: kOk, kYes or kNo.
+    virtual int show(const QString& text, const QString& title, int style) = 0;
+};
+
+// The main window's z-order band: always on top, or the top of the normal band. Never moves,
+// resizes or hides the window.
+class WindowOrder {
+public:
+    virtual ~WindowOrder() = default;
+    virtual void setTopmost(QWidget& window, bool topmost) = 0;
+};
+
+// Opens a document with the program the system associates with it.
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // False when the document could not be opened.
+    virtual bool openDocument(const QString& path) = 0;
+};
+
+// A pause of the user-interface thread.
+class Sleep {
+public:
+    virtual ~Sleep() = default;
+    virtual void Delay(int milliseconds) = 0;
+};
+
+// Input method mode of a text box: 1 switched on, 0 left to the user.
+class InputMethod {
+public:
+    virtual ~InputMethod() = default;
+    virtual void setMode(QWidget& textBox, int mode) = 0;
+};
+
+// The plain text of the system clipboard.
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    virtual void clear() = 0;
+    virtual QString text() = 0;
+    virtual void setText(const QString& text) = 0;
+};
+
+// The screen in twips, and the installed font faces.
+class Screen {
+public:
+    virtual ~Screen() = default;
+    virtual int widthTwips() = 0;
+    virtual int heightTwips() = 0;
+    // Installed faces in the platform's order, foundry duplicates folded into one name.
+    virtual QStringList fontFaces() = 0;
+    // Whether a window at this outer rectangle (twips) would be at least partly on some screen.
+    virtual bool intersectsAnyScreen(int left, int top, int width, int height) = 0;
+};
+
+// Everything a window needs from the platform, handed around by reference.
+struct Services {
+    SettingsStore& store;
+    MessageBox& messages;
+    WindowOrder& order;
+    Shell& shell;
+    Sleep& sleep;
+    InputMethod& inputMethod;
+    Clipboard& clipboard;
+    Screen& screen;
+};
+
+} // namespace quilvane

@@ -1,0 +1,235 @@
+#include "ui/main/form1.h"
+
+#include "app/module1.h"
+#include "colour/fixed_colours.h"
+#include "platform/services.h"
+#include "platform/twips.h"
+#include "ui/fonts.h"
+#include "ui/main/list_combo_box.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace quilvane {
+
+namespace {
+
+constexpr int kClientWidth = 4740;
+constexpr int kClientHeight = 3285;
+
+template <typename Widget>
+Widget* Place(Widget* widget, const char* name, int left, int top, int width, int height) {
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(TwipsRect(left, top, width, height));
+    return widget;
+}
+
+QLabel* ColourLetter(QWidget* parent, const char* name, const char* letter, int top,
+                     const QColor& colour) {
+    auto* label = Place(new QLabel(QLatin1String(letter), parent), name, 120, top, 375, 255);
+    label->setFont(UiFont(Face::PGothic, 14.25, true));
+    label->setAlignment(Qt::AlignCenter);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+QLabel* ChannelValue(QWidget* parent, const char* name, const char* caption, int left, int top,
+                     int width, const QColor& colour) {
+    auto* label = Place(new QLabel(QLatin1String(caption), parent), name, left, top, width, 255);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+QScrollBar* ChannelBar(QWidget* parent, const char* name, int top) {
+    auto* bar = Place(new QScrollBar(Qt::Horizontal, parent), name, 600, top, 2055, 255);
+    bar->setRange(0, 255);
+    bar->setSingleStep(1);
+    bar->setPageStep(10);
+    bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setTracking(false); // the displays follow when the thumb is released
+    return bar;
+}
+
+template <typename Widget>
+Widget* Captioned(QWidget* parent, const char* name, const char* caption, double points, int left,
+                  int top, int width, int height) {
+    auto* widget =
+        Place(new Widget(QString::fromUtf8(caption), parent), name, left, top, width, height);
+    widget->setFont(UiFont(Face::PGothic, points));
+    return widget;
+}
+
+} // namespace
+
+Form1::Form1(Module1& module, Services& services) : module_(module), services_(services) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Quilvane"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(QStringLiteral(":/quilvane.svg")));
+    setFont(UiFont(Face::PGothic, 14.25));
+    CreateControls();
+    CreateMenus();
+    ConnectHandlers();
+    SetTabOrder();
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::CreateControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
+    setCentralWidget(client);
+
+    const QColor pureRed(255, 0, 0);
+    const QColor darkGreen(0, 192, 0);
+    const QColor pureBlue(0, 0, 255);
+    Label5 = ColourLetter(client, "Label5", "R", 120, pureRed);
+    HScroll1 = ChannelBar(client, "HScroll1", 120);
+    Label1 = ChannelValue(client, "Label1", "0", 2640, 120, 615, pureRed);
+    Label6 = ColourLetter(client, "Label6", "G", 480, darkGreen);
+    HScroll2 = ChannelBar(client, "HScroll2", 480);
+    Label2 = ChannelValue(client, "Label2", "55", 2640, 480, 615, darkGreen);
+    Label7 = ColourLetter(client, "Label7", "B", 840, pureBlue);
+    HScroll3 = ChannelBar(client, "HScroll3", 840);
+    Label3 = ChannelValue(client, "Label3", "255", 2760, 840, 495, pureBlue);
+
+    Label8 = Captioned<QLabel>(client, "Label8", "CODE", 12, 3480, 80, 735, 255);
+    Text2 = Place(new QLineEdit(client), "Text2", 3600, 335, 855, 360);
+    Text2->setFont(UiFont(Face::Gothic, 12));
+    Text2->setReadOnly(true); // the code is written by the program only; selecting it is fine
+    QPalette codePalette = Text2->palette();
+    codePalette.setColor(QPalette::Base, QColor(192, 192, 192));
+    Text2->setPalette(codePalette);
+    Command7 = Captioned<QPushButton>(client, "Command7", "&Random", 9.75, 3600, 800, 855, 375);
+
+    Label10 = Captioned<QLabel>(client, "Label10", "STRING", 12, 120, 1365, 855, 255);
+    Command5 = Captioned<QPushButton>(client, "Command5", "S&tring", 12, 120, 1320, 855, 375);
+    Text1 = Place(new QLineEdit(client), "Text1", 1080, 1320, 3495, 345);
+
+    Label11 = Captioned<QLabel>(client, "Label11", "FACE", 12, 240, 1830, 615, 255);
+    Combo2 = Place(new ListComboBox(client), "Combo2", 1080, 1800, 1935, 315);
+    Combo2->setFont(UiFont(Face::PGothic, 9.75));
+    Label9 = Captioned<QLabel>(client, "Label9", "SIZE", 12, 3195, 1830, 495, 255);
+    Combo1 = Place(new ListComboBox(client), "Combo1", 3840, 1800, 735, 315);
+    Combo1->setFont(UiFont(Face::PGothic, 9.75));
+    Combo1->addItems({QString::fromUtf8("なし"), QStringLiteral("1"), QStringLiteral("2"),
+                      QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
+                      QStringLiteral("6"), QStringLiteral("7")});
+
+    Check1 = Captioned<QCheckBox>(client, "Check1", "Marquee", 9.75, 120, 2200, 1095, 375);
+    Command6 = Captioned<QPushButton>(client, "Command6", "&Detail", 12, 1200, 2200, 855, 375);
+    Check2 = Captioned<QCheckBox>(client, "Check2", "Bold", 9.75, 2160, 2200, 735, 375);
+    Check3 = Captioned<QCheckBox>(client, "Check3", "Italic", 9.75, 2910, 2200, 735, 375);
+    Check4 = Captioned<QCheckBox>(client, "Check4", "Center", 9.75, 3720, 2200, 975, 375);
+    Command1 = Captioned<QPushButton>(client, "Command1", "Fav&ourite", 12, 120, 2690, 1215, 495);
+    Command2 = Captioned<QPushButton>(client, "Command2", "&AddSave", 9.75, 1800, 2690, 855, 495);
+    Command4 = Captioned<QPushButton>(client, "Command4", "&Save", 12, 2760, 2690, 855, 495);
+    Command3 = Captioned<QPushButton>(client, "Command3", "&Exit", 12, 3720, 2690, 855, 495);
+}
+
+void Form1::CreateMenus() {
+    const auto item = [this](QMenu* menu, const char* name, const char* caption) {
+        QAction* action = menu->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    const auto option = [&item](QMenu* menu, const char* name, const char* caption) {
+        QAction* action = item(menu, name, caption);
+        action->setCheckable(true);
+        return action;
+    };
+    const auto heading = [this](QMenu* parent, const char* name, const char* caption) {
+        QMenu* menu = parent != nullptr ? parent->addMenu(QString::fromUtf8(caption))
+                                        : menuBar()->addMenu(QString::fromUtf8(caption));
+        menu->setObjectName(QLatin1String(name));
+        return menu;
+    };
+
+    menuBar()->setFont(QApplication::font()); // the menus keep the system's menu font
+    file = heading(nullptr, "file", "ﾌｧｲﾙ(&F)");
+    exit = item(file, "exit", "終了(&E)");
+
+    Config = heading(nullptr, "Config", "設定(&C)");
+    gamen = heading(Config, "gamen", "画面位置");
+    right_l = item(gamen, "right_l", "右端");
+    left_l = item(gamen, "left_l", "左端");
+    first = item(gamen, "first", "最初に起動した位置");
+    Line2 = Config->addSeparator();
+    Line2->setObjectName(QStringLiteral("Line2"));
+    code = option(Config, "code", "CODEは\"#\"付きで(&C)");
+    komoji = option(Config, "komoji", "小文字で保存(&K)");
+    dialog = option(Config, "dialog", "確認メッセージを表示(&D)");
+    ime = option(Config, "ime", "起動時IME入力ON(&O)");
+    fore = option(Config, "fore", "常に手前に表示(&A)");
+
+    Kotei = heading(nullptr, "Kotei", "固定色(&K)");
+    QAction* Form1::*const fixedItems[] = {&Form1::black,   &Form1::red,  &Form1::green,
+                                           &Form1::yellow,  &Form1::blue, &Form1::cyan,
+                                           &Form1::magenta, &Form1::white};
+    for (std::size_t i = 0; i < kFixedColours.size(); ++i) {
+        this->*fixedItems[i] =
+            item(Kotei, kFixedColours[i].name.data(), kFixedColours[i].caption.data());
+    }
+
+    help = heading(nullptr, "help", "ﾍﾙﾌﾟ(&H)");
+    tukaikata = item(help, "tukaikata", "使い方の表示");
+    version = item(help, "version", "ﾊﾞｰｼﾞｮﾝ情報");
+}
+
+void Form1::SetTabOrder() {
+    for (QLabel* label : findChildren<QLabel*>()) {
+        label->setFocusPolicy(Qt::NoFocus);
+    }
+    const QList<QWidget*> order = {Text1,    Command4, Command3, HScroll1, HScroll2, HScroll3,
+                                   Combo1,   Combo2,   Command1, Command2, Command5, Text2,
+                                   Command6, Check1,   Check2,   Check3,   Check4,   Command7};
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+    Text1->setFocus();
+}
+
+int Form1::TopTwips() const {
+    return PixelsToTwips(pos().y());
+}
+int Form1::LeftTwips() const {
+    return PixelsToTwips(pos().x());
+}
+int Form1::WidthTwips() const {
+    return PixelsToTwips(frameGeometry().width());
+}
+int Form1::HeightTwips() const {
+    return PixelsToTwips(frameGeometry().height());
+}
+
+void Form1::MoveTwips(int top, int left) {
+    move(TwipsToPixels(left), TwipsToPixels(top));
+}
+
+void Form1::RedrawNow() {
+    repaint();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    Form_QueryUnload();
+    event->accept();
+    // Closing the main window ends the program, whatever side window is still loaded.
+    QCoreApplication::quit();
+}
+
+} // namespace quilvane

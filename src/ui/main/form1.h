@@ -1,0 +1,167 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+
+namespace quilvane {
+
+struct Module1;
+struct Services;
+class ListComboBox;
+class Form5;
+
+// The main window: the colour mixer, the text, size and face, the markup buttons and the menus.
+// Controls and menu items are public so that the side windows and tests reach them by name.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    Form1(Module1& module, Services& services);
+    ~Form1() override;
+
+    // Colour mixer.
+    QLabel* Label5 = nullptr; // "R"
+    QScrollBar* HScroll1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label6 = nullptr; // "G"
+    QScrollBar* HScroll2 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label7 = nullptr; // "B"
+    QScrollBar* HScroll3 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label8 = nullptr; // "CODE"
+    QLineEdit* Text2 = nullptr;
+    QPushButton* Command7 = nullptr; // &Random
+
+    // Text, face and size.
+    QPushButton* Command5 = nullptr; // S&tring
+    QLabel* Label10 = nullptr;       // "STRING", hidden under Command5
+    QLineEdit* Text1 = nullptr;
+    QLabel* Label11 = nullptr; // "FACE"
+    ListComboBox* Combo2 = nullptr;
+    QLabel* Label9 = nullptr; // "SIZE"
+    ListComboBox* Combo1 = nullptr;
+
+    // Wrappers and commands.
+    QCheckBox* Check1 = nullptr;     // Marquee
+    QPushButton* Command6 = nullptr; // &Detail
+    QCheckBox* Check2 = nullptr;     // Bold
+    QCheckBox* Check3 = nullptr;     // Italic
+    QCheckBox* Check4 = nullptr;     // Center
+    QPushButton* Command1 = nullptr; // Fav&ourite
+    QPushButton* Command2 = nullptr; // &AddSave
+    QPushButton* Command4 = nullptr; // &Save
+    QPushButton* Command3 = nullptr; // &Exit
+
+    // Menus.
+    QMenu* file = nullptr;
+    QAction* exit = nullptr;
+    QMenu* Config = nullptr;
+    QMenu* gamen = nullptr;
+    QAction* right_l = nullptr;
+    QAction* left_l = nullptr;
+    QAction* first = nullptr;
+    QAction* Line2 = nullptr;
+    QAction* code = nullptr;
+    QAction* komoji = nullptr;
+    QAction* dialog = nullptr;
+    QAction* ime = nullptr;
+    QAction* fore = nullptr;
+    QMenu* Kotei = nullptr;
+    QAction* black = nullptr;
+    QAction* red = nullptr;
+    QAction* green = nullptr;
+    QAction* yellow = nullptr;
+    QAction* blue = nullptr;
+    QAction* cyan = nullptr;
+    QAction* magenta = nullptr;
+    QAction* white = nullptr;
+    QMenu* help = nullptr;
+    QAction* tukaikata = nullptr;
+    QAction* version = nullptr;
+
+    // Start-up.
+    void Form_Load();
+
+    // Keyboard shortcuts: Ctrl+letter runs the button with that access key. Returns whether an
+    // action ran; the key still goes on to the focused control.
+    bool Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
+
+    // Colour mixer.
+    void HScroll1_Change();
+    void HScroll2_Change();
+    void HScroll3_Change();
+    void ApplyColour();
+    void Command7_Click();
+
+    // Markup.
+    bool ComposeMarkup(const QString& text);
+    void Command4_Click();
+    void Command2_Click();
+    void Check1_Click();
+    void Check2_Click();
+    void Check3_Click();
+    void Combo1_LostFocus();
+    void Combo2_Click();
+    void Combo2_Change();
+    void Combo2_LostFocus();
+
+    // Options and placement.
+    // Run after the menu has flipped the item's check mark.
+    void code_Click();
+    void fore_Click();
+    void ApplyFore();
+    void right_l_Click();
+    void left_l_Click();
+    void first_Click();
+
+    // Side windows.
+    void Command1_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void tukaikata_Click();
+    void version_Click();
+
+    // Shutdown.
+    void Command3_Click();
+    void exit_Click();
+    void EndProgram();
+    void Form_QueryUnload();
+
+    Module1& module() { return module_; }
+    Services& services() { return services_; }
+
+    // The window's outer position and size in twips, as the stored "top" and "left" are.
+    int TopTwips() const;
+    int LeftTwips() const;
+    int WidthTwips() const;
+    int HeightTwips() const;
+    void MoveTwips(int top, int left);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateMenus();
+    void ConnectHandlers();
+    void SetTabOrder();
+    void FillFaceList();
+    void SetColour(int red, int green, int blue);
+    void ChannelChanged(QScrollBar* bar, QLabel* label);
+    void RedrawNow();
+    void BeforeSideWindow();
+
+    Module1& module_;
+    Services& services_;
+    Form5* marqueeOptions_ = nullptr; // stays loaded after Ok; gone after its close box
+};
+
+} // namespace quilvane

@@ -1,0 +1,57 @@
+// The colour mixer: the three channel bars, their value labels, the colour code and the
+// text preview, and the fixed and random colours that set the bars.
+#include "colour/random_channel.h"
+#include "colour/rgb.h"
+#include "ui/main/form1.h"
+#include "ui/preview.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+
+namespace quilvane {
+
+namespace {
+
+int LabelNumber(const QLabel* label) {
+    return label->text().toInt();
+}
+
+} // namespace
+
+void Form1::ChannelChanged(QScrollBar* bar, QLabel* label) {
+    label->setText(QString::number(bar->value()));
+    ApplyColour();
+}
+
+void Form1::HScroll1_Change() {
+    ChannelChanged(HScroll1, Label1);
+}
+void Form1::HScroll2_Change() {
+    ChannelChanged(HScroll2, Label2);
+}
+void Form1::HScroll3_Change() {
+    ChannelChanged(HScroll3, Label3);
+}
+
+void Form1::ApplyColour() {
+    const Rgb fromBars{HScroll1->value(), HScroll2->value(), HScroll3->value()};
+    Text2->setText(QString::fromStdString(ColourCode(fromBars, code->isChecked())));
+    SetPreviewColour(*Text1, Rgb{LabelNumber(Label1), LabelNumber(Label2), LabelNumber(Label3)});
+}
+
+// Each bar whose value changes runs its change handling at once, red first; a bar already at
+// its value runs nothing.
+void Form1::SetColour(int red, int green, int blue) {
+    HScroll1->setValue(red);
+    HScroll2->setValue(green);
+    HScroll3->setValue(blue);
+}
+
+void Form1::Command7_Click() {
+    const Rgb colour = RandomColour();
+    SetColour(colour.red, colour.green, colour.blue);
+}
+
+} // namespace quilvane

@@ -1,0 +1,111 @@
+// Wiring of the main window's controls, menus and keys to their handlers.
+#include "colour/fixed_colours.h"
+#include "ui/main/form1.h"
+#include "ui/main/list_combo_box.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace quilvane {
+
+void Form1::ConnectHandlers() {
+    connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
+    connect(HScroll2, &QScrollBar::valueChanged, this, &Form1::HScroll2_Change);
+    connect(HScroll3, &QScrollBar::valueChanged, this, &Form1::HScroll3_Change);
+    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
+
+    QAction* const fixedItems[] = {black, red, green, yellow, blue, cyan, magenta, white};
+    for (std::size_t i = 0; i < kFixedColours.size(); ++i) {
+        connect(fixedItems[i], &QAction::triggered, this, [this, colour = kFixedColours[i].colour] {
+            SetColour(colour.red, colour.green, colour.blue);
+            RedrawNow();
+        });
+    }
+
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Check1, &QCheckBox::clicked, this, &Form1::Check1_Click);
+    connect(Check2, &QCheckBox::clicked, this, &Form1::Check2_Click);
+    connect(Check3, &QCheckBox::clicked, this, &Form1::Check3_Click);
+    connect(Combo2, &QComboBox::activated, this, &Form1::Combo2_Click);
+    connect(Combo2->lineEdit(), &QLineEdit::textEdited, this, &Form1::Combo2_Change);
+    Combo1->installEventFilter(this);
+    Combo2->installEventFilter(this);
+
+    connect(code, &QAction::triggered, this, &Form1::code_Click);
+    connect(fore, &QAction::triggered, this, &Form1::fore_Click);
+    connect(right_l, &QAction::triggered, this, &Form1::right_l_Click);
+    connect(left_l, &QAction::triggered, this, &Form1::left_l_Click);
+    connect(first, &QAction::triggered, this, &Form1::first_Click);
+
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
+    connect(tukaikata, &QAction::triggered, this, &Form1::tukaikata_Click);
+    connect(version, &QAction::triggered, this, &Form1::version_Click);
+
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(exit, &QAction::triggered, this, &Form1::exit_Click);
+
+    // Every key pressed in this window passes Form_KeyDown before the focused control.
+    qApp->installEventFilter(this);
+}
+
+bool Form1::Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift) {
+    if (shift != Qt::ControlModifier) {
+        return false;
+    }
+    switch (keyCode) {
+    case Qt::Key_A:
+        Command2_Click();
+        return true;
+    case Qt::Key_D:
+        Command6_Click();
+        return true;
+    case Qt::Key_E:
+        Command3_Click();
+        return true;
+    case Qt::Key_O:
+        Command1_Click();
+        return true;
+    case Qt::Key_R:
+        Command7_Click();
+        return true;
+    case Qt::Key_S:
+        Command4_Click();
+        return true;
+    case Qt::Key_T:
+        Command5_Click();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+        if (watched == Combo1) {
+            Combo1_LostFocus();
+        } else if (watched == Combo2) {
+            Combo2_LostFocus();
+        }
+    } else if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        // A key travels up from the focused control to its parents; act on its first stop only.
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget->window() == this && widget == QApplication::focusWidget()) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            Form_KeyDown(key->key(), key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier |
+                                                         Qt::AltModifier | Qt::MetaModifier));
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace quilvane

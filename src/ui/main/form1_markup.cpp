@@ -1,0 +1,112 @@
+// The markup commands Save and AddSave, and the inputs they take from the window: the check
+// boxes, the size box and the face box, with their previews.
+#include "app/module1.h"
+#include "colour/markup.h"
+#include "platform/services.h"
+#include "ui/main/form1.h"
+#include "ui/main/list_combo_box.h"
+#include "ui/preview.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace quilvane {
+
+namespace {
+
+constexpr int kYesNoSecondDefault = 4 + 256;
+
+MarkupInputs InputsFrom(const Form1& form, const Module1& module, const QString& text) {
+    MarkupInputs inputs;
+    inputs.text = text.toStdString();
+    inputs.colourCode = form.Text2->text().toStdString();
+    inputs.sizeText = form.Combo1->currentText().toStdString();
+    inputs.sizePosition = form.Combo1->ListIndex();
+    inputs.faceText = form.Combo2->currentText().toStdString();
+    inputs.facePosition = form.Combo2->ListIndex();
+    inputs.marquee = form.Check1->isChecked();
+    inputs.bold = form.Check2->isChecked();
+    inputs.italic = form.Check3->isChecked();
+    inputs.center = form.Check4->isChecked();
+    inputs.marqueeAttributes = {module.MarqueeDirection, module.MarqueeScrollAmount,
+                                module.MarqueeScrollDelay, module.MarqueeBehavior,
+                                module.MarqueeWidth};
+    inputs.small = form.komoji->isChecked();
+    return inputs;
+}
+
+} // namespace
+
+bool Form1::ComposeMarkup(const QString& text) {
+    if (text.isEmpty() && dialog->isChecked() &&
+        services_.messages.show(QString::fromUtf8("文字が入力されていませんがよろしいですか？"),
+                                QString::fromUtf8("確認"),
+                                kYesNoSecondDefault) == MessageBox::kNo) {
+        return false;
+    }
+    module_.MarkupText = ComposeMarkupText(InputsFrom(*this, module_, text));
+    services_.clipboard.setText(QString::fromStdString(module_.MarkupText));
+    Command2->setEnabled(!Check1->isChecked());
+    return true;
+}
+
+// Setting the clipboard's text replaces everything it held, so no separate clearing is needed;
+// and a Save the user declines leaves the clipboard as it was instead of emptying it.
+void Form1::Command4_Click() {
+    ComposeMarkup(Text1->text());
+}
+
+void Form1::Command2_Click() {
+    module_.PriorClipboard = services_.clipboard.text().toStdString();
+    if (!ComposeMarkup(Text1->text())) {
+        return;
+    }
+    module_.MarkupText = module_.PriorClipboard + module_.MarkupText;
+    services_.clipboard.setText(QString::fromStdString(module_.MarkupText));
+}
+
+void Form1::Check1_Click() {
+    Command6->setEnabled(Check1->isChecked());
+}
+
+void Form1::Check2_Click() {
+    SetPreviewBold(*Text1, Check2->isChecked());
+}
+
+void Form1::Check3_Click() {
+    SetPreviewItalic(*Text1, Check3->isChecked());
+}
+
+void Form1::Combo1_LostFocus() {
+    if (Combo1->currentText().isEmpty()) {
+        Combo1->setListIndex(0);
+    }
+    RedrawNow();
+}
+
+void Form1::Combo2_Click() {
+    const QString face = Combo2->currentText();
+    if (!face.isEmpty()) {
+        SetPreviewFace(*Text1, face);
+    }
+    RedrawNow();
+}
+
+void Form1::Combo2_Change() {
+    if (Combo2->currentText().isEmpty()) {
+        SetPreviewFace(*Text1, QString());
+    }
+    RedrawNow();
+}
+
+void Form1::Combo2_LostFocus() {
+    if (Combo2->currentText().isEmpty()) {
+        Combo2->setListIndex(0);
+        Combo2_Click();
+    }
+    RedrawNow();
+}
+
+} // namespace quilvane

@@ -1,0 +1,60 @@
+// Leaving the program: Exit with its question, and the save of position, options, face and
+// colour whenever the main window closes.
+#include "app/module1.h"
+#include "app/save_settings.h"
+#include "colour/rgb.h"
+#include "platform/services.h"
+#include "platform/settings_store.h"
+#include "ui/main/form1.h"
+#include "ui/main/list_combo_box.h"
+
+#include <QAction>
+#include <QLabel>
+
+namespace quilvane {
+
+namespace {
+
+constexpr int kYesNoQuestion = 4 + 32;
+
+} // namespace
+
+void Form1::Command3_Click() {
+    if (dialog->isChecked() &&
+        services_.messages.show(QString::fromUtf8("Quilvaneを終了しますか？"),
+                                QString::fromUtf8("終了？"), kYesNoQuestion) == MessageBox::kNo) {
+        return;
+    }
+    EndProgram();
+}
+
+void Form1::exit_Click() {
+    Command3_Click();
+}
+
+// Closing runs Form_QueryUnload (closeEvent), which also ends the program.
+void Form1::EndProgram() {
+    close();
+}
+
+void Form1::Form_QueryUnload() {
+    if (Combo1->currentText().isEmpty()) {
+        Combo1->setListIndex(0);
+    }
+    if (Combo2->currentText().isEmpty()) {
+        Combo2->setListIndex(0);
+    }
+    module_.reg_top = TopTwips();
+    module_.reg_left = LeftTwips();
+    module_.reg_font = Combo2->currentText().toStdString();
+    module_.reg_Check1 = komoji->isChecked();
+    module_.reg_Check2 = ime->isChecked();
+    module_.reg_Check3 = dialog->isChecked();
+    module_.reg_Check4 = fore->isChecked();
+    module_.reg_Check5 = code->isChecked();
+    module_.reg_Last_Color =
+        RgbString(Rgb{Label1->text().toInt(), Label2->text().toInt(), Label3->text().toInt()});
+    SaveSettings(services_.store, module_);
+}
+
+} // namespace quilvane

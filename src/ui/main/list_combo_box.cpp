@@ -1,0 +1,34 @@
+#include "ui/main/list_combo_box.h"
+
+#include <QLineEdit>
+
+namespace quilvane {
+
+ListComboBox::ListComboBox(QWidget* parent) : QComboBox(parent) {
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr); // no inline completion: the typed text is what the markup gets
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { typed_ = true; });
+    connect(this, &QComboBox::activated, this, [this] { typed_ = false; });
+}
+
+int ListComboBox::ListIndex() const {
+    return typed_ ? -1 : currentIndex();
+}
+
+void ListComboBox::setListIndex(int index) {
+    typed_ = false;
+    setCurrentIndex(index);
+}
+
+void ListComboBox::setTextAsProgram(const QString& text) {
+    const int index = findText(text, Qt::MatchExactly);
+    if (index >= 0) {
+        setListIndex(index);
+    } else {
+        typed_ = true;
+        setEditText(text);
+    }
+}
+
+} // namespace quilvane

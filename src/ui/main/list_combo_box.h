@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QComboBox>
+
+namespace quilvane {
+
+// An editable combo box that knows whether its text was picked from the list or typed: a typed
+// text has no selected position (-1), even when it reads like a list item.
+class ListComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit ListComboBox(QWidget* parent = nullptr);
+
+    // The selected position, or -1 while the text is a typed one.
+    int ListIndex() const;
+    // Selects a list position as the program does (no "typed" state afterwards).
+    void setListIndex(int index);
+    // Sets the text as the program does: a text that is a list item selects that item.
+    void setTextAsProgram(const QString& text);
+
+private:
+    bool typed_ = false;
+};
+
+} // namespace quilvane

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <memory>
+
+namespace quilvane {
+
+struct Module1;
+struct Services;
+class Form1;
+
+// The program's entry procedure: checks and repairs the stored settings (with at most one
+// message), loads them, then creates and shows the main window.
+std::unique_ptr<Form1> Main(Module1& module, Services& services);
+
+} // namespace quilvane

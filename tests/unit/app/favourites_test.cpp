@@ -52,15 +52,6 @@ TEST(Favourites, RewritesOnlyTheFaultySlots) {
     }
 }
 
-TEST(Favourites, UnreadableStoreShowsTheDefaults) {
-    MemorySettingsStore store;
-    store.failReads = true;
-    const FavouriteSlots slots = LoadFavouriteSlots(store);
-    EXPECT_TRUE(slots.repaired);
-    EXPECT_EQ(store.writes.size(), 10u);
-    EXPECT_EQ(slots.colours[8], (Rgb{128, 60, 255}));
-}
-
 TEST(Favourites, OverwriteQuestionUsesFullWidthDigits) {
     EXPECT_EQ(FullWidthDigits(10), "１０");
     EXPECT_EQ(FullWidthDigits(7), "７");

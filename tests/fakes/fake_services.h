@@ -1,0 +1,109 @@
+#pragma once
+
+#include "fakes/memory_settings_store.h"
+#include "platform/services.h"
+
+#include <QStringList>
+#include <deque>
+#include <utility>
+#include <vector>
+
+class QWidget;
+
+namespace quilvane {
+
+// A message box that records what was shown and answers from a script (OK, or Yes when the
+// script is empty).
+class FakeMessageBox : public MessageBox {
+public:
+    struct Shown {
+        QString text;
+        QString title;
+        int style;
+    };
+    std::vector<Shown> shown;
+    std::deque<int> answers;
+
+    int show(const QString& text, const QString& title, int style) override {
+        shown.push_back({text, title, style});
+        if (!answers.empty()) {
+            const int answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
+        return (style & 7) == 4 ? kYes : kOk;
+    }
+};
+
+// Records each z-order request: the window and whether it asked for always on top.
+class FakeWindowOrder : public WindowOrder {
+public:
+    std::vector<std::pair<QWidget*, bool>> calls;
+    void setTopmost(QWidget& window, bool topmost) override { calls.emplace_back(&window, topmost); }
+};
+
+class FakeShell : public Shell {
+public:
+    QStringList opened;
+    bool succeed = true;
+    bool openDocument(const QString& path) override {
+        opened.append(path);
+        return succeed;
+    }
+};
+
+// Records the pauses instead of waiting.
+class FakeSleep : public Sleep {
+public:
+    std::vector<int> delays;
+    void Delay(int milliseconds) override { delays.push_back(milliseconds); }
+};
+
+class FakeInputMethod : public InputMethod {
+public:
+    std::vector<std::pair<QWidget*, int>> modes;
+    void setMode(QWidget& textBox, int mode) override { modes.emplace_back(&textBox, mode); }
+};
+
+// A clipboard of its own, so tests see exactly what the program put there.
+class FakeClipboard : public Clipboard {
+public:
+    QString content;
+    int clears = 0;
+    void clear() override {
+        ++clears;
+        content.clear();
+    }
+    QString text() override { return content; }
+    void setText(const QString& text) override { content = text; }
+};
+
+// A 1280 x 800 pixel screen (15 twips a pixel) with a short face list.
+class FakeScreen : public Screen {
+public:
+    int width = 19200;
+    int height = 12000;
+    QStringList faces = {QStringLiteral("Noto Sans"), QStringLiteral("Noto Serif"),
+                         QString::fromUtf8("ＭＳ ゴシック")};
+    int widthTwips() override { return width; }
+    int heightTwips() override { return height; }
+    QStringList fontFaces() override { return faces; }
+    bool intersectsAnyScreen(int left, int top, int w, int h) override {
+        return left < width && top < height && left + w > 0 && top + h > 0;
+    }
+};
+
+// All fakes together, with the Services view the windows take.
+struct FakeServices {
+    MemorySettingsStore store;
+    FakeMessageBox messages;
+    FakeWindowOrder order;
+    FakeShell shell;
+    FakeSleep sleep;
+    FakeInputMethod inputMethod;
+    FakeClipboard clipboard;
+    FakeScreen screen;
+    Services services{store, messages, order, shell, sleep, inputMethod, clipboard, screen};
+};
+
+} // namespace quilvane

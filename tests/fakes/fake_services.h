@@ -39,7 +39,9 @@ public:
 class FakeWindowOrder : public WindowOrder {
 public:
     std::vector<std::pair<QWidget*, bool>> calls;
-    void setTopmost(QWidget& window, bool topmost) override { calls.emplace_back(&window, topmost); }
+    void setTopmost(QWidget& window, bool topmost) override {
+        calls.emplace_back(&window, topmost);
+    }
 };
 
 class FakeShell : public Shell {

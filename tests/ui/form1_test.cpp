@@ -1,19 +1,268 @@
+// The main window on the offscreen platform with fake services: start-up state, colour mixer,
+// markup commands, options, placement, shortcuts and the save at shutdown.
 #include "app/module1.h"
 #include "fakes/fake_services.h"
+#include "platform/twips.h"
 #include "ui/main/form1.h"
+#include "ui/main/list_combo_box.h"
+#include "ui/main/main_procedure.h"
+#include "ui/preview.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace quilvane {
 namespace {
 
-TEST(Form1Test, Builds) {
+// A store holding a complete, current set of settings.
+void FillValidStore(MemorySettingsStore& store) {
+    store.values = {{"top", "0"},        {"left", "0"},
+                    {"Check1", "False"}, {"Check2", "True"},
+                    {"Check3", "True"},  {"Check4", "False"},
+                    {"Check5", "False"}, {"ver", "2.8"},
+                    {"font", "なし"},    {"Last_Color", "128128128"}};
+    const char* favourites[] = {"000000000", "255000000", "000255000", "000000255", "255255000",
+                                "000255255", "255000255", "255255255", "128060255", "040216040"};
+    for (int i = 0; i < 10; ++i) {
+        store.values["fav" + std::to_string(i + 1)] = favourites[i];
+    }
+}
+
+class Form1Test : public ::testing::Test {
+protected:
+    std::unique_ptr<Form1> Start() {
+        auto form = Main(module, fakes.services);
+        QApplication::setActiveWindow(form.get());
+        form->Text1->setFocus();
+        fakes.store.writes.clear();
+        return form;
+    }
+
     FakeServices fakes;
     Module1 module;
-    module.reg_Last_Color = "128128128";
-    Form1 form(module, fakes.services);
-    EXPECT_EQ(form.Text2->text(), QStringLiteral("808080"));
+};
+
+TEST_F(Form1Test, FirstRunShowsTheDefaults) {
+    const auto form = Start();
+    ASSERT_EQ(fakes.messages.shown.size(), 1u);
+    EXPECT_EQ(fakes.messages.shown[0].title, QStringLiteral("Regstory Write"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Quilvane Ver2.8"));
+    EXPECT_EQ(form->Text1->text(), QStringLiteral("Quilvane Ver2.8"));
+    EXPECT_EQ(PreviewColour(*form->Text1), QColor(128, 128, 128));
+    EXPECT_EQ(form->Label1->text() + form->Label2->text() + form->Label3->text(),
+              QStringLiteral("128128128"));
+    EXPECT_EQ(form->Text2->text(), QStringLiteral("808080"));
+    EXPECT_EQ(form->Text2->width(), TwipsToPixels(855));
+    EXPECT_EQ(form->Combo1->currentText(), QString::fromUtf8("なし"));
+    EXPECT_EQ(form->Combo2->currentText(), QString::fromUtf8("なし"));
+    EXPECT_EQ(form->Combo2->count(), 1 + fakes.screen.faces.size());
+    const bool marks[] = {form->code->isChecked(), form->komoji->isChecked(),
+                          form->dialog->isChecked(), form->ime->isChecked(),
+                          form->fore->isChecked()};
+    EXPECT_EQ(std::vector<bool>(std::begin(marks), std::end(marks)),
+              (std::vector<bool>{false, false, true, true, false}));
+    EXPECT_FALSE(form->Command2->isEnabled());
+    EXPECT_FALSE(form->Command6->isEnabled());
+    EXPECT_EQ(form->pos(), QPoint(0, 0));
+}
+
+TEST_F(Form1Test, StoredColourAndCodeOptionAreApplied) {
+    FillValidStore(fakes.store);
+    fakes.store.values["Last_Color"] = "040216040";
+    fakes.store.values["Check5"] = "True";
+    const auto form = Start();
+    EXPECT_TRUE(fakes.messages.shown.empty());
+    EXPECT_EQ(form->HScroll2->value(), 216);
+    EXPECT_EQ(form->Label1->text() + " " + form->Label2->text() + " " + form->Label3->text(),
+              QStringLiteral("40 216 40"));
+    EXPECT_EQ(form->Text2->text(), QStringLiteral("#28D828"));
+    EXPECT_EQ(form->Text2->width(), TwipsToPixels(975));
+}
+
+TEST_F(Form1Test, PositionWhollyOffTheScreensOpensAtTheOrigin) {
+    FillValidStore(fakes.store);
+    fakes.store.values["left"] = "2147483647";
+    fakes.store.values["top"] = "-2147483647";
+    const auto form = Start();
+    EXPECT_EQ(form->pos(), QPoint(0, 0));
+    form->move(100, 100);
+    form->first_Click();
+    EXPECT_EQ(form->pos(), QPoint(0, 0));
+}
+
+TEST_F(Form1Test, ChannelDisplaysFollowTheBars) {
+    FillValidStore(fakes.store);
+    const auto form = Start();
+    struct Row {
+        int value;
+        const char* label;
+        const char* code;
+    };
+    for (const Row& row :
+         {Row{0, "0", "000000"}, Row{10, "10", "0A0A0A"}, Row{255, "255", "FFFFFF"}}) {
+        form->HScroll1->setValue(row.value);
+        form->HScroll2->setValue(row.value);
+        form->HScroll3->setValue(row.value);
+        EXPECT_EQ(form->Label2->text(), QString::fromLatin1(row.label));
+        EXPECT_EQ(form->Text2->text(), QString::fromLatin1(row.code));
+        EXPECT_EQ(PreviewColour(*form->Text1), QColor(row.value, row.value, row.value));
+    }
+}
+
+TEST_F(Form1Test, FixedRedFromWhiteChangesOnlyGreenAndBlue) {
+    FillValidStore(fakes.store);
+    const auto form = Start();
+    form->white->trigger();
+    QStringList codes;
+    QObject::connect(form->Text2, &QLineEdit::textChanged,
+                     [&codes](const QString& text) { codes.append(text); });
+    form->red->trigger();
+    EXPECT_EQ(codes, (QStringList{QStringLiteral("FF00FF"), QStringLiteral("FF0000")}));
+    form->red->trigger();
+    EXPECT_EQ(codes.size(), 2);
+}
+
+TEST_F(Form1Test, CodeOptionAddsAndRemovesTheHash) {
+    FillValidStore(fakes.store);
+    const auto form = Start();
+    form->code->trigger();
+    EXPECT_EQ(form->Text2->text(), QStringLiteral("#808080"));
+    EXPECT_EQ(form->Text2->width(), TwipsToPixels(975));
+    form->black->trigger();
+    EXPECT_EQ(form->Text2->text(), QStringLiteral("#000000"));
+    form->code->trigger();
+    EXPECT_EQ(form->Text2->text(), QStringLiteral("000000"));
+    EXPECT_EQ(form->Text2->width(), TwipsToPixels(855));
+}
+
+TEST_F(Form1Test, SaveAddSaveAndTheEmptyTextQuestion) {
+    FillValidStore(fakes.store);
+    const auto form = Start();
+    form->Text1->setText(QStringLiteral("Hello"));
+    fakes.clipboard.content = QStringLiteral("before");
+    form->Command4->click();
+    const QString saved = QStringLiteral("<FONT COLOR = \"808080\">Hello</FONT>");
+    EXPECT_EQ(fakes.clipboard.content, saved);
+    EXPECT_TRUE(form->Command2->isEnabled());
+
+    form->Command2->click();
+    EXPECT_EQ(fakes.clipboard.content, saved + saved);
+    EXPECT_EQ(QString::fromStdString(module.PriorClipboard), saved);
+
+    // Declined: the clipboard keeps what it had, for Save and for AddSave.
+    form->Text1->clear();
+    fakes.messages.answers = {MessageBox::kNo, MessageBox::kNo};
+    form->Command4->click();
+    form->Command2_Click();
+    EXPECT_EQ(fakes.clipboard.content, saved + saved);
+    ASSERT_EQ(fakes.messages.shown.size(), 2u);
+    EXPECT_EQ(fakes.messages.shown[0].text,
+              QString::fromUtf8("文字が入力されていませんがよろしいですか？"));
+    EXPECT_EQ(fakes.messages.shown[0].title, QString::fromUtf8("確認"));
+    EXPECT_EQ(fakes.messages.shown[0].style, 260);
+
+    // Without confirmations the empty text is composed at once.
+    form->dialog->trigger();
+    form->Command4->click();
+    EXPECT_EQ(fakes.clipboard.content, QStringLiteral("<FONT COLOR = \"808080\">"));
+    EXPECT_EQ(fakes.messages.shown.size(), 2u);
+}
+
+TEST_F(Form1Test, TypedSizeAndMarqueeReachTheMarkup) {
+    FillValidStore(fakes.store);
+    const auto form = Start();
+    form->Text1->setText(QStringLiteral("x"));
+    form->Combo1->setFocus();
+    form->Combo1->lineEdit()->clear();
+    QTest::keyClicks(form->Combo1->lineEdit(), QStringLiteral("+1"));
+    form->Check1->click();
+    EXPECT_TRUE(form->Command6->isEnabled());
+    form->Command4_Click();
+    EXPECT_EQ(
+        fakes.clipboard.content,
+        QString::fromUtf8("<FONT COLOR = \"808080\" SIZE = \"+1\"><MARQUEE>x</MARQUEE></FONT>"));
+    EXPECT_FALSE(form->Command2->isEnabled());
+}
+
+TEST_F(Form1Test, CtrlShortcutsRunTheirButtonOnlyWithCtrlAlone) {
+    FillValidStore(fakes.store);
+    const auto form = Start();
+    form->Text1->setText(QStringLiteral("Hi"));
+    QTest::keyClick(form->Text1, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(form->Text1, Qt::Key_S, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_TRUE(fakes.clipboard.content.isEmpty());
+
+    form->Text1->setText(QStringLiteral("Hi")); // Ctrl+Alt may have typed a letter (AltGr)
+    ASSERT_FALSE(form->Command2->isEnabled());
+    QTest::keyClick(form->Text1, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(fakes.clipboard.content, QStringLiteral("<FONT COLOR = \"808080\">Hi</FONT>"));
+}
+
+TEST_F(Form1Test, ClosingWritesWhatIsShownInOrder) {
+    FillValidStore(fakes.store);
+    const auto form = Start();
+    form->HScroll1->setValue(40);
+    form->HScroll2->setValue(216);
+    form->HScroll3->setValue(40);
+    form->komoji->trigger();
+    form->Combo2->setTextAsProgram(QString());
+    form->move(TwipsToPixels(3000), TwipsToPixels(1200));
+    form->close();
+    using Write = std::pair<std::string, std::string>;
+    const std::vector<Write> expected = {
+        {"Check1", "True"},  {"Check2", "True"},  {"Check3", "True"},
+        {"Check4", "False"}, {"Check5", "False"}, {"top", "1200"},
+        {"left", "3000"},    {"font", "なし"},    {"Last_Color", "040216040"}};
+    EXPECT_EQ(fakes.store.writes, expected);
+}
+
+TEST_F(Form1Test, ExitAsksWhileConfirmationsAreOn) {
+    FillValidStore(fakes.store);
+    const auto form = Start();
+    form->show();
+    fakes.messages.answers = {MessageBox::kNo};
+    form->Command3_Click();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(fakes.store.writes.empty());
+    ASSERT_EQ(fakes.messages.shown.size(), 1u);
+    EXPECT_EQ(fakes.messages.shown[0].title, QString::fromUtf8("終了？"));
+    EXPECT_EQ(fakes.messages.shown[0].style, 36);
+    form->exit_Click();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(fakes.store.writes.size(), 9u);
+}
+
+TEST_F(Form1Test, PlacementCommands) {
+    FillValidStore(fakes.store);
+    fakes.store.values["top"] = "1500";
+    fakes.store.values["left"] = "3000";
+    const auto form = Start();
+    form->left_l->trigger();
+    EXPECT_EQ(form->pos(), QPoint(0, 0));
+    form->first->trigger();
+    EXPECT_EQ(form->pos(), QPoint(200, 100));
+    fakes.screen.width = 1500; // narrower than the window
+    form->right_l->trigger();
+    EXPECT_EQ(form->pos().y(), 0);
+    EXPECT_LT(form->pos().x(), 0);
+}
+
+TEST_F(Form1Test, ForeOptionMovesTheWindowBetweenBands) {
+    FillValidStore(fakes.store);
+    fakes.store.values["Check4"] = "True";
+    const auto form = Start();
+    ASSERT_FALSE(fakes.order.calls.empty());
+    EXPECT_TRUE(fakes.order.calls.back().second);
+    form->fore->trigger();
+    EXPECT_FALSE(fakes.order.calls.back().second);
+    EXPECT_FALSE(form->fore->isChecked());
 }
 
 } // namespace

@@ -78,7 +78,7 @@ Form1::Form1(Module1& module, Services& services) : module_(module), services_(s
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(QStringLiteral(":/quilvane.svg")));
+    setWindowIcon(QIcon(QStringLiteral(":/quilvane.png")));
     setFont(UiFont(Face::PGothic, 14.25));
     CreateControls();
     CreateMenus();

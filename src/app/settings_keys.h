@@ -63,4 +63,8 @@ inline constexpr MessageBoxContent kRegistryRestoredMessage{"レジストリ異�
 inline constexpr MessageBoxContent kFavouritesResetMessage{"レジストリ異常です。初期値に戻しました",
                                                            "Regstory Error", 16};
 
+// The store could not be written: repairs at start or the save at close did not reach it.
+inline constexpr MessageBoxContent kStoreUnwritableMessage{
+    "レジストリに書き込めませんでした。設定は保存されていません", "Regstory Error", 16};
+
 } // namespace quilvane

@@ -239,6 +239,19 @@ TEST_F(Form1Test, ExitAsksWhileConfirmationsAreOn) {
     EXPECT_EQ(fakes.store.writes.size(), 9u);
 }
 
+TEST_F(Form1Test, UnwritableStoreIsReportedInsteadOfPassedOffAsSaved) {
+    fakes.store.failWrites = true;
+    const auto form = Start();
+    ASSERT_EQ(fakes.messages.shown.size(), 1u);
+    const QString unwritable =
+        QString::fromUtf8("レジストリに書き込めませんでした。設定は保存されていません");
+    EXPECT_EQ(fakes.messages.shown[0].text, unwritable);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Quilvane Ver2.8")); // defaults in memory
+    form->close();
+    ASSERT_EQ(fakes.messages.shown.size(), 2u);
+    EXPECT_EQ(fakes.messages.shown[1].text, unwritable);
+}
+
 TEST_F(Form1Test, PlacementCommands) {
     FillValidStore(fakes.store);
     fakes.store.values["top"] = "1500";

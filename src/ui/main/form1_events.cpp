@@ -53,6 +53,9 @@ void Form1::ConnectHandlers() {
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(exit, &QAction::triggered, this, &Form1::exit_Click);
 
+    // The desktop session ending saves like any other close.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &Form1::Form_QueryUnload);
+
     // Every key pressed in this window passes Form_KeyDown before the focused control.
     qApp->installEventFilter(this);
 }

@@ -7,6 +7,7 @@
 #include "platform/settings_store.h"
 #include "ui/main/form1.h"
 #include "ui/main/list_combo_box.h"
+#include "ui/messages.h"
 
 #include <QAction>
 #include <QLabel>
@@ -54,7 +55,9 @@ void Form1::Form_QueryUnload() {
     module_.reg_Check5 = code->isChecked();
     module_.reg_Last_Color =
         RgbString(Rgb{Label1->text().toInt(), Label2->text().toInt(), Label3->text().toInt()});
-    SaveSettings(services_.store, module_);
+    if (!SaveSettings(services_.store, module_)) {
+        ShowMessage(services_.messages, kStoreUnwritableMessage);
+    }
 }
 
 } // namespace quilvane

@@ -3,21 +3,18 @@
 #include "app/startup_check.h"
 #include "platform/services.h"
 #include "ui/main/form1.h"
+#include "ui/messages.h"
 
 namespace quilvane {
 
-namespace {
-
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
-
 std::unique_ptr<Form1> Main(Module1& module, Services& services) {
     const StartupCheckResult check = RunStartupCheck(services.store, module);
-    if (const auto message = MessageBoxFor(check.message)) {
-        services.messages.show(FromView(message->text), FromView(message->title), message->style);
+    // A repair that could not be written is not reported as done: the user learns instead
+    // that the settings are not being kept.
+    const auto message = check.repairsWritten ? MessageBoxFor(check.message)
+                                              : std::optional(kStoreUnwritableMessage);
+    if (message) {
+        ShowMessage(services.messages, *message);
     }
     RereadSettings(services.store, module);
     auto form = std::make_unique<Form1>(module, services);

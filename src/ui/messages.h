@@ -1,0 +1,16 @@
+#pragma once
+
+#include "app/settings_keys.h"
+#include "platform/services.h"
+
+namespace quilvane {
+
+// Shows one of the program's fixed messages; returns the button pressed.
+inline int ShowMessage(MessageBox& messages, const MessageBoxContent& content) {
+    const auto text = [](std::string_view view) {
+        return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
+    };
+    return messages.show(text(content.text), text(content.title), content.style);
+}
+
+} // namespace quilvane

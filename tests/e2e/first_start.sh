@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# First start on an empty settings folder: the "Regstory Write" message, then the main window; every
+# key is stored with its default and survives the exit unchanged; the next start shows no message.
+# shellcheck source=lib.sh
+source "$(dirname "$0")/lib.sh"
+e2e_begin "$1"
+
+config="$E2E_TMP/config"
+mkdir "$config"
+
+start_program "$config"
+wait_window "Regstory Write"
+keys "$WIN" Return
+wait_window_gone "Regstory Write"
+wait_window "$MAIN_TITLE"
+MAIN=$WIN
+expect_settings "$config" "${DEFAULT_SETTINGS[@]}"
+stored_keys=$(grep -c '=' "$(settings_file "$config")")
+((stored_keys == ${#DEFAULT_SETTINGS[@]})) ||
+    fail "the settings file holds $stored_keys keys, expected ${#DEFAULT_SETTINGS[@]}"
+
+exit_program
+expect_settings "$config" "${DEFAULT_SETTINGS[@]}"
+
+start_without_message "$config"
+exit_program
+log "passed"

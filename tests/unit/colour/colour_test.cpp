@@ -1,0 +1,71 @@
+#include "colour/fixed_colours.h"
+#include "colour/random_channel.h"
+#include "colour/rgb.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <set>
+
+namespace quilvane {
+namespace {
+
+TEST(ColourCode, TwoCapitalDigitsPerChannel) {
+    EXPECT_EQ(ColourCode({255, 128, 0}, true), "#FF8000");
+    EXPECT_EQ(ColourCode({0, 10, 171}, false), "000AAB");
+    EXPECT_EQ(RgbString({128, 60, 5}), "128060005");
+}
+
+TEST(ParseRgbString, AcceptsOnlyNineDigitsWithTriplesUpTo255) {
+    const std::pair<const char*, std::optional<Rgb>> rows[] = {
+        {"128060255", Rgb{128, 60, 255}}, {"000000000", Rgb{0, 0, 0}},  {"", std::nullopt},
+        {"12806025", std::nullopt},       {"1280602550", std::nullopt}, {"256000000", std::nullopt},
+        {"000000256", std::nullopt},      {"12806025a", std::nullopt},  {"-28060255", std::nullopt},
+    };
+    for (const auto& [text, expected] : rows) {
+        EXPECT_EQ(ParseRgbString(text), expected) << text;
+    }
+}
+
+TEST(FixedColours, EightDistinctColoursInMenuOrder) {
+    const char* const names[] = {"black", "red",  "green",   "yellow",
+                                 "blue",  "cyan", "magenta", "white"};
+    std::set<std::string> codes;
+    for (std::size_t i = 0; i < kFixedColours.size(); ++i) {
+        EXPECT_EQ(kFixedColours[i].name, names[i]);
+        codes.insert(ColourCode(kFixedColours[i].colour, false));
+    }
+    EXPECT_EQ(codes.size(), 8u);
+    EXPECT_EQ(kFixedColours[4].caption, "青(B&lue)");
+}
+
+TEST(ChannelFromUnit, FloorOfTimes256HeldTo0Through255) {
+    const std::pair<float, int> rows[] = {
+        {0.0f, 0},   {std::nextafter(1.0f / 256, 0.0f), 0},       {1.0f / 256, 1},
+        {0.5f, 128}, {std::nextafter(1.0f, 0.0f), 255},           {1.0f, 255},
+        {-0.25f, 0}, {std::numeric_limits<float>::quiet_NaN(), 0}};
+    for (const auto& [x, channel] : rows) {
+        EXPECT_EQ(ChannelFromUnit(x), channel) << x;
+    }
+}
+
+TEST(RandomColour, SeededDrawsStayInRangeSpreadEvenlyAndRepeatPerSeed) {
+    std::array<int, 256> counts{};
+    for (std::uint64_t seed = 0; seed < 2000; ++seed) {
+        const Rgb colour = RandomColour(seed);
+        for (const int channel : {colour.red, colour.green, colour.blue}) {
+            ASSERT_TRUE(channel >= 0 && channel <= 255) << channel;
+            ++counts[channel];
+        }
+    }
+    // 6000 draws give about 23 per value; a draw reaching 1 or beyond would pile up on 255.
+    EXPECT_GT(*std::min_element(counts.begin(), counts.end()), 0);
+    EXPECT_LT(*std::max_element(counts.begin(), counts.end()), 60);
+    EXPECT_EQ(RandomColour(42), RandomColour(42));
+}
+
+} // namespace
+} // namespace quilvane

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Helpers for the end-to-end scenarios: the real quilvane binary on its own Xvfb server, driven with
 # xdotool and read back through the clipboard (xclip) and the settings file.
 #
@@ -247,36 +248,27 @@ expect_settings() {
     done
 }
 
-# write_settings CONFIG_DIR KEY=VALUE...: writes a settings file with exactly these keys.
-write_settings() {
-    mkdir -p "$1"
-    local file
-    file=$(settings_file "$1")
-    shift
-    {
-        echo "[Quilvane]"
-        printf '%s\n' "$@"
-    } >"$file"
-}
-
-# A complete and valid store of the current version, the colour grey 128, 128, 128, all options as on
-# a first start; arguments override single keys (KEY=VALUE).
+# Every key with the value a first start stores.
 readonly DEFAULT_FAVOURITES=(fav1=000000000 fav2=255000000 fav3=000255000 fav4=000000255
     fav5=255255000 fav6=000255255 fav7=255000255 fav8=255255255 fav9=128060255 fav10=040216040)
 readonly DEFAULT_SETTINGS=(top=0 left=0 Check1=False Check2=True Check3=True Check4=False
     Check5=False ver=2.8 font=なし Last_Color=128128128 "${DEFAULT_FAVOURITES[@]}")
 
+# write_valid_settings CONFIG_DIR [KEY=VALUE...]: writes a complete and valid store of the current
+# version, the first-start values except for the keys given.
 write_valid_settings() {
     local dir=$1 pair key
     shift
     local -A overrides=()
     for pair in "$@"; do overrides[${pair%%=*}]=${pair#*=}; done
-    local lines=()
-    for pair in "${DEFAULT_SETTINGS[@]}"; do
-        key=${pair%%=*}
-        lines+=("$key=${overrides[$key]-${pair#*=}}")
-    done
-    write_settings "$dir" "${lines[@]}"
+    mkdir -p "$dir"
+    {
+        echo "[Quilvane]"
+        for pair in "${DEFAULT_SETTINGS[@]}"; do
+            key=${pair%%=*}
+            echo "$key=${overrides[$key]-${pair#*=}}"
+        done
+    } >"$(settings_file "$dir")"
 }
 
 # Starts the program on a store that needs no repair and waits for its main window, whose id it

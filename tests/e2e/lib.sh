@@ -86,7 +86,7 @@ e2e_begin() {
     QV_BIN=$1
     [[ -x "$QV_BIN" ]] || fail "no executable at '$QV_BIN'"
     local tool
-    for tool in Xvfb xdotool xclip xprop timeout; do
+    for tool in Xvfb xdotool xclip xwininfo timeout; do
         command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/install-deps installs it)"
     done
     E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/quilvane-e2e.XXXXXX")
@@ -197,23 +197,27 @@ type_text() {
     x xdotool type --delay 30 "$2" || fail "xdotool could not type '$2'"
 }
 
-# A drop-down or context menu of the program is open.
+# A menu of the program is open: menus are the only override-redirect windows it shows (their window
+# type property is not reliable: Qt marks a menu opened a second time as a normal window).
 menu_open() {
     local w
     for w in $(x xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
-        x xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q '_MENU' && return 0
+        x xwininfo -id "$w" 2>/dev/null | grep -q 'Override Redirect State: yes' && return 0
     done
     return 1
 }
 menu_closed() { ! menu_open; }
 
-# menu_pick WINDOW MENU_KEY ITEM_KEY: opens a menu of WINDOW by its access key (e.g. alt+c), waits for
-# it, picks the item by its access key and waits for the menu to close.
+# menu_pick WINDOW MENU_KEY ITEM_KEY...: opens a menu of WINDOW by its access key (e.g. alt+c), waits
+# for it, picks an item with the keys given (its access key, or arrows and Return) and waits for the
+# menu to close.
 menu_pick() {
-    keys "$1" "$2"
-    wait_for "the menu of $2 to open" menu_open
-    x xdotool key "$3" || fail "xdotool could not press $3"
-    wait_for "the menu to close after $3" menu_closed
+    local window=$1 menu=$2
+    shift 2
+    keys "$window" "$menu"
+    wait_for "the menu of $menu to open" menu_open
+    x xdotool key --delay 30 "$@" || fail "xdotool could not press $*"
+    wait_for "the menu to close after $*" menu_closed
 }
 
 clipboard() { x xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null; }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Exit through Ctrl+E and its question: No keeps the program running and stores nothing; Yes stores
 # the options, colour and position shown, and the next start opens with them.
-# shellcheck source=lib.sh
+# shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$1"
 

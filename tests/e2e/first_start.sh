@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # First start on an empty settings folder: the "Regstory Write" message, then the main window; every
 # key is stored with its default and survives the exit unchanged; the next start shows no message.
-# shellcheck source=lib.sh
+# shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$1"
 

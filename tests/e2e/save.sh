@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Save and AddSave put the markup on the clipboard, read by another process while the program runs:
 # in capitals, then in small letters with a fixed colour chosen through the menus' access keys.
-# shellcheck source=lib.sh
+# shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$1"
 

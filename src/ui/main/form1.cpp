@@ -143,12 +143,14 @@ void Form1::CreateControls() {
 }
 
 void Form1::CreateMenus() {
-    const auto item = [this](QMenu* menu, const char* name, const char* caption) {
-        QAction* action = menu->addAction(QString::fromUtf8(caption));
-        action->setObjectName(QLatin1String(name));
+    const auto item = [](QMenu* menu, std::string_view name, std::string_view caption) {
+        QAction* action = menu->addAction(
+            QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+        action->setObjectName(
+            QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
         return action;
     };
-    const auto option = [&item](QMenu* menu, const char* name, const char* caption) {
+    const auto option = [&item](QMenu* menu, std::string_view name, std::string_view caption) {
         QAction* action = item(menu, name, caption);
         action->setCheckable(true);
         return action;
@@ -182,8 +184,7 @@ void Form1::CreateMenus() {
                                            &Form1::yellow,  &Form1::blue, &Form1::cyan,
                                            &Form1::magenta, &Form1::white};
     for (std::size_t i = 0; i < kFixedColours.size(); ++i) {
-        this->*fixedItems[i] =
-            item(Kotei, kFixedColours[i].name.data(), kFixedColours[i].caption.data());
+        this->*fixedItems[i] = item(Kotei, kFixedColours[i].name, kFixedColours[i].caption);
     }
 
     help = heading(nullptr, "help", "ﾍﾙﾌﾟ(&H)");

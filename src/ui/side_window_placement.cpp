@@ -1,0 +1,30 @@
+#include "ui/side_window_placement.h"
+
+#include <cmath>
+
+namespace quilvane {
+
+namespace {
+
+constexpr int kDropBelowMainTop = 500;
+
+} // namespace
+
+QPoint CentredBelowPlacement(int mainTop, int mainLeft, int mainWidth, int windowWidth,
+                             int windowHeight, int screenWidth, int screenHeight) {
+    const int top = mainTop + kDropBelowMainTop;
+    // nearbyint under the default rounding mode rounds halves to the even neighbour.
+    const int left =
+        static_cast<int>(std::nearbyint(mainWidth / 2.0 + mainLeft - windowWidth / 2.0));
+
+    const int placedTop = windowHeight + top > screenHeight ? screenHeight - windowHeight : top;
+    int placedLeft = left;
+    if (windowWidth + left > screenWidth) {
+        placedLeft = screenWidth - windowWidth;
+    } else if (left < 0) {
+        placedLeft = 0;
+    }
+    return {placedLeft, placedTop};
+}
+
+} // namespace quilvane

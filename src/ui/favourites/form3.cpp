@@ -1,0 +1,240 @@
+#include "ui/favourites/form3.h"
+
+#include "app/favourites.h"
+#include "app/guarded_store.h"
+#include "colour/rgb.h"
+#include "platform/services.h"
+#include "platform/twips.h"
+#include "ui/fonts.h"
+#include "ui/main/form1.h"
+#include "ui/messages.h"
+#include "ui/side_window_placement.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace quilvane {
+
+namespace {
+
+constexpr int kClientWidth = 4410;
+constexpr int kClientHeight = 4335;
+constexpr double kTextPoints = 11.25;
+constexpr double kButtonPoints = 9.75;
+
+// A Save whose write did not reach the store must not look like it worked.
+constexpr MessageBoxContent kFavouriteNotSavedMessage{"お気に入りデータを保存できませんでした",
+                                                      "Regstory Error", 16};
+
+// Row n of the list (1..10) lies at this top; row 0 sits in the frame above.
+int RowTop(int row) {
+    return 360 + 360 * row;
+}
+
+template <typename Widget>
+Widget* AtTwips(Widget* widget, const QString& name, int left, int top, int width, int height) {
+    widget->setObjectName(name);
+    widget->setGeometry(TwipsRect(left, top, width, height));
+    return widget;
+}
+
+QString MemberName(const char* family, int index) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(family)).arg(index);
+}
+
+QLabel* ValueLabel(QWidget* parent, const char* family, int index, int left, int top,
+                   const QColor& textColour) {
+    auto* label = AtTwips(new QLabel(parent), MemberName(family, index), left, top, 435, 255);
+    label->setFont(UiFont(Face::PGothic, kTextPoints));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, textColour);
+    label->setPalette(palette);
+    return label;
+}
+
+QLabel* Swatch(QWidget* parent, int index, int left, int top) {
+    auto* swatch = AtTwips(new QLabel(parent), MemberName("Color", index), left, top, 375, 255);
+    swatch->setAutoFillBackground(true);
+    return swatch;
+}
+
+QPushButton* RowButton(QWidget* parent, const char* family, int index, const char* caption,
+                       int left, int top) {
+    auto* button = AtTwips(new QPushButton(QLatin1String(caption), parent),
+                           MemberName(family, index), left, top, 615, 240);
+    button->setFont(UiFont(Face::PGothic, kButtonPoints));
+    return button;
+}
+
+int CaptionNumber(const QLabel* label) {
+    return label->text().toInt();
+}
+
+} // namespace
+
+Form3::Form3(Form1& main) : QDialog(&main), main_(main) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Form3"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(QStringLiteral(":/quilvane.png")));
+    setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
+    CreateControls();
+    ConnectHandlers();
+    SetTabOrder();
+    Form_Load();
+}
+
+Form3::~Form3() = default;
+
+void Form3::CreateControls() {
+    const QColor pureRed(255, 0, 0);
+    const QColor darkGreen(0, 192, 0);
+    const QColor pureBlue(0, 0, 255);
+
+    Frame1 = AtTwips(new QGroupBox(QStringLiteral("Now"), this), QStringLiteral("Frame1"), 40, 0,
+                     4335, 600);
+    Frame1->setFont(UiFont(Face::PGothic, kTextPoints, true));
+    R[0] = ValueLabel(Frame1, "R", 0, 675, 240, pureRed);
+    G[0] = ValueLabel(Frame1, "G", 0, 1230, 240, darkGreen);
+    B[0] = ValueLabel(Frame1, "B", 0, 1755, 240, pureBlue);
+    Color[0] = Swatch(Frame1, 0, 2360, 240);
+    Command1 = AtTwips(new QPushButton(QStringLiteral("&Back"), Frame1), QStringLiteral("Command1"),
+                       2840, 200, 1335, 340);
+    Command1->setFont(UiFont(Face::PGothic, kTextPoints));
+    Command2[0] = RowButton(Frame1, "Command2", 0, "&Call", 2880, 240);
+    Command3[0] = RowButton(Frame1, "Command3", 0, "&Save", 3480, 240);
+
+    for (int n = 1; n < kRowCount; ++n) {
+        const int top = RowTop(n);
+        auto* title = AtTwips(new QLabel(QString::number(n), this), MemberName("Title", n - 1), 240,
+                              top, 300, 255);
+        title->setFont(UiFont(Face::PGothic, kTextPoints, true));
+        title->setAlignment(Qt::AlignCenter);
+        Title[n - 1] = title;
+        R[n] = ValueLabel(this, "R", n, 675, top, pureRed);
+        G[n] = ValueLabel(this, "G", n, 1260, top, darkGreen);
+        B[n] = ValueLabel(this, "B", n, 1800, top, pureBlue);
+        Color[n] = Swatch(this, n, 2400, top);
+        Command2[n] = RowButton(this, "Command2", n, "&Call", 2880, top);
+        Command3[n] = RowButton(this, "Command3", n, "&Save", 3600, top);
+    }
+}
+
+void Form3::ConnectHandlers() {
+    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+    for (short n = 0; n < kRowCount; ++n) {
+        connect(Command2[n], &QPushButton::clicked, this, [this, n] { Command2_Click(n); });
+        connect(Command3[n], &QPushButton::clicked, this, [this, n] { Command3_Click(n); });
+    }
+}
+
+// Back first, then Call and Save of each row in turn, so Back has the focus on opening.
+void Form3::SetTabOrder() {
+    QWidget* previous = Command1;
+    for (int n = 1; n < kRowCount; ++n) {
+        setTabOrder(previous, Command2[n]);
+        setTabOrder(Command2[n], Command3[n]);
+        previous = Command3[n];
+    }
+    Command1->setFocus();
+}
+
+void Form3::Form_Load() {
+    setWindowTitle(QStringLiteral("Favourite Data Call"));
+    PlaceBelowMain();
+    Command2[0]->hide();
+    Command3[0]->hide();
+    FillRows();
+}
+
+void Form3::PlaceBelowMain() {
+    // The window's own frame is known only once it is shown; the main window has the same kind
+    // of title bar and border, so its frame stands in for this one's.
+    const QSize frame = main_.frameGeometry().size() - main_.geometry().size();
+    const QSize outer = size() + frame;
+    Screen& screen = main_.services().screen;
+    const QPoint placed = CentredBelowPlacement(
+        main_.TopTwips(), main_.LeftTwips(), main_.WidthTwips(), PixelsToTwips(outer.width()),
+        PixelsToTwips(outer.height()), screen.widthTwips(), screen.heightTwips());
+    move(TwipsToPixels(placed.x()), TwipsToPixels(placed.y()));
+}
+
+// Row 0 shows the main window's colour; rows 1..10 the stored favourites, a faulty slot
+// replaced by its own default (the others keep their colours) and reported once.
+void Form3::FillRows() {
+    ShowRow(0, Rgb{CaptionNumber(main_.Label1), CaptionNumber(main_.Label2),
+                   CaptionNumber(main_.Label3)});
+    const FavouriteSlots stored = LoadFavouriteSlots(main_.services().store);
+    for (int n = 1; n < kRowCount; ++n) {
+        ShowRow(n, stored.colours[static_cast<std::size_t>(n - 1)]);
+    }
+    if (stored.repaired) {
+        // When the defaults could not be written, saying they were restored would be untrue:
+        // the window still shows them, and the message says the store was not written.
+        ShowMessage(main_.services().messages,
+                    stored.rewritesSucceeded ? kFavouritesResetMessage : kStoreUnwritableMessage);
+    }
+}
+
+void Form3::ShowRow(int row, Rgb colour) {
+    R[row]->setText(QString::number(colour.red));
+    G[row]->setText(QString::number(colour.green));
+    B[row]->setText(QString::number(colour.blue));
+    QPalette palette = Color[row]->palette();
+    palette.setColor(QPalette::Window, QColor(colour.red, colour.green, colour.blue));
+    Color[row]->setPalette(palette);
+}
+
+Rgb Form3::RowColour(int row) const {
+    return {CaptionNumber(R[row]), CaptionNumber(G[row]), CaptionNumber(B[row])};
+}
+
+void Form3::Command1_Click() {
+    done(QDialog::Rejected);
+}
+
+// Red, then green, then blue: each bar whose value changes runs the main window's colour
+// handling before the next is set.
+void Form3::Command2_Click(short index) {
+    const Rgb colour = RowColour(index);
+    main_.HScroll1->setValue(colour.red);
+    main_.HScroll2->setValue(colour.green);
+    main_.HScroll3->setValue(colour.blue);
+    done(QDialog::Accepted);
+    main_.Command4->setFocus();
+}
+
+void Form3::Command3_Click(short index) {
+    Services& services = main_.services();
+    if (main_.dialog->isChecked()) {
+        const std::string question = OverwriteQuestionText(index);
+        if (ShowMessage(services.messages, {question, kOverwriteQuestionTitle,
+                                            kOverwriteQuestionStyle}) == MessageBox::kNo) {
+            return;
+        }
+    }
+    // The row changes only once the slot is stored, so it never shows a colour the store lacks.
+    const Rgb current = RowColour(0);
+    if (!GuardedWrite(services.store, kKeyFav[static_cast<std::size_t>(index - 1)],
+                      RgbString(current))) {
+        ShowMessage(services.messages, kFavouriteNotSavedMessage);
+        return;
+    }
+    ShowRow(index, current);
+}
+
+void Form3::Form_Unload() {
+    main_.ApplyFore();
+}
+
+void Form3::done(int result) {
+    QDialog::done(result);
+    Form_Unload();
+}
+
+} // namespace quilvane

@@ -191,6 +191,20 @@ TEST_F(Form1Test, TypedSizeAndMarqueeReachTheMarkup) {
     EXPECT_FALSE(form->Command2->isEnabled());
 }
 
+TEST_F(Form1Test, EmptiedSizeAndFaceBoxesFallBackToNoneWhenLeft) {
+    FillValidStore(fakes.store);
+    const auto form = Start();
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    for (ListComboBox* box : {form->Combo1, form->Combo2}) {
+        box->setFocus();
+        box->lineEdit()->clear();
+        form->Text1->setFocus();
+        EXPECT_EQ(box->currentText(), QString::fromUtf8("なし"));
+        EXPECT_EQ(box->ListIndex(), 0);
+    }
+}
+
 TEST_F(Form1Test, CtrlShortcutsRunTheirButtonOnlyWithCtrlAlone) {
     FillValidStore(fakes.store);
     const auto form = Start();

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -94,6 +95,7 @@ void Form1::CreateControls() {
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
     setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize); // a fixed single-line border
 
     const QColor pureRed(255, 0, 0);
     const QColor darkGreen(0, 192, 0);

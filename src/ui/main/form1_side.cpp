@@ -9,9 +9,4 @@ void Form1::BeforeSideWindow() {
     services_.order.setTopmost(*this, false);
 }
 
-void Form1::Command5_Click() {}
-void Form1::Command6_Click() {}
-void Form1::tukaikata_Click() {}
-void Form1::version_Click() {}
-
 } // namespace quilvane

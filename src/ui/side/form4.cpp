@@ -1,0 +1,111 @@
+#include "ui/side/form4.h"
+
+#include "app/module1.h"
+#include "platform/services.h"
+#include "ui/fonts.h"
+#include "ui/main/form1.h"
+#include "ui/preview.h"
+#include "ui/side/long_text_editing.h"
+#include "ui/side/long_text_placement.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace quilvane {
+
+namespace {
+
+constexpr int kClientHeight = 2100;
+
+QPushButton* Button(QWidget* parent, const char* name, const char* caption, int left) {
+    auto* button =
+        PlaceControl(new QPushButton(QLatin1String(caption), parent), name, left, 1560, 855, 495);
+    button->setFont(UiFont(Face::PGothic, 12));
+    button->setAutoDefault(false); // no default button: Enter in the text box starts a new line
+    return button;
+}
+
+} // namespace
+
+Form4::Form4(Form1& main) : SideWindow(main) {
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Long Sentence Mode"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(main.windowIcon());
+    CreateControls();
+    Form_Load();
+}
+
+void Form4::CreateControls() {
+    Text1 = PlaceControl(new QPlainTextEdit(this), "Text1", 120, 120, 4455, 1305);
+    Text1->setFont(UiFont(Face::PGothic, 11.25));
+    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setTabChangesFocus(true);
+    Command1 = Button(this, "Command1", "&Ok", 2640);
+    Command2 = Button(this, "Command2", "&Cancel", 3600);
+    SetCancelButton(Command2);
+    setTabOrder(Text1, Command1);
+    setTabOrder(Command1, Command2);
+    Text1->setFocus();
+
+    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
+}
+
+void Form4::Form_Load() {
+    // The client area is as wide as the main window's; the frames are alike.
+    setFixedSize(main_.width(), TwipsToPixels(kClientHeight));
+
+    // The preview takes only the face from the main window; the size stays this window's own.
+    QFont font = Text1->font();
+    font.setFamilies(main_.Text1->font().families());
+    Text1->setFont(font);
+    const QColor colour = PreviewColour(*main_.Text1);
+    SetPreviewColour(*Text1, Rgb{colour.red(), colour.green(), colour.blue()});
+    if (main_.Check2->isChecked()) {
+        SetPreviewBold(*Text1, true);
+    }
+    if (main_.Check3->isChecked()) {
+        SetPreviewItalic(*Text1, true);
+    }
+
+    Text1->setPlainText(LongTextForEditing(main_.Text1->text()));
+
+    Services& services = main_.services();
+    const QPoint placed = LongTextPlacement(main_.TopTwips(), main_.LeftTwips(), OuterWidthTwips(),
+                                            OuterHeightTwips(), services.screen.widthTwips(),
+                                            services.screen.heightTwips());
+    MoveTwips(placed.y(), placed.x());
+
+    // The option as read at start-up: toggling it later takes effect at the next start.
+    services.inputMethod.setMode(*Text1, main_.module().reg_Check2 ? 1 : 0);
+}
+
+void Form4::Command1_Click() {
+    main_.Text1->setText(
+        LongTextFromEditing(Text1->document()->toRawText(), main_.komoji->isChecked()));
+    accept();
+    main_.activateWindow();
+}
+
+void Form4::Command2_Click() {
+    reject();
+    main_.activateWindow();
+}
+
+void Form4::done(int result) {
+    QDialog::done(result);
+    Form_Unload();
+}
+
+void Form4::Form_Unload() {
+    main_.ApplyFore();
+}
+
+} // namespace quilvane

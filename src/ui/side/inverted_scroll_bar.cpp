@@ -1,0 +1,46 @@
+#include "ui/side/inverted_scroll_bar.h"
+
+#include <QWheelEvent>
+
+namespace quilvane {
+
+InvertedScrollBar::InvertedScrollBar(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {
+    setInvertedAppearance(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setTracking(false); // the box follows when the thumb is released
+    connect(this, &QAbstractSlider::actionTriggered, this, &InvertedScrollBar::MirrorAction);
+}
+
+void InvertedScrollBar::SetTop(int top) {
+    setRange(0, top);
+}
+
+// Runs before the new position becomes the value, so value() is still the old one.
+void InvertedScrollBar::MirrorAction(int action) {
+    switch (action) {
+    case SliderSingleStepAdd:
+        setSliderPosition(value() - singleStep());
+        break;
+    case SliderSingleStepSub:
+        setSliderPosition(value() + singleStep());
+        break;
+    case SliderPageStepAdd:
+        setSliderPosition(value() - pageStep());
+        break;
+    case SliderPageStepSub:
+        setSliderPosition(value() + pageStep());
+        break;
+    default:
+        break;
+    }
+}
+
+void InvertedScrollBar::wheelEvent(QWheelEvent* event) {
+    QWheelEvent turned(event->position(), event->globalPosition(), -event->pixelDelta(),
+                       -event->angleDelta(), event->buttons(), event->modifiers(), event->phase(),
+                       event->inverted(), event->source());
+    QScrollBar::wheelEvent(&turned);
+    event->setAccepted(turned.isAccepted());
+}
+
+} // namespace quilvane

@@ -1,0 +1,50 @@
+#include "ui/side/side_window.h"
+
+#include "ui/main/form1.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace quilvane {
+
+QColor MenuColour() {
+    return QApplication::palette("QMenu").color(QPalette::Window);
+}
+
+SideWindow::SideWindow(Form1& main) : QDialog(&main), main_(main) {
+    QPalette background = palette();
+    background.setColor(QPalette::Window, MenuColour());
+    setPalette(background);
+}
+
+void SideWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel)) {
+        if (cancelButton_ != nullptr) {
+            cancelButton_->click();
+        }
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+QSize SideWindow::OuterSize() const {
+    if (isVisible()) {
+        return frameGeometry().size();
+    }
+    return size() + (main_.frameGeometry().size() - main_.geometry().size());
+}
+
+int SideWindow::OuterWidthTwips() const {
+    return PixelsToTwips(OuterSize().width());
+}
+
+int SideWindow::OuterHeightTwips() const {
+    return PixelsToTwips(OuterSize().height());
+}
+
+void SideWindow::MoveTwips(int top, int left) {
+    move(TwipsToPixels(left), TwipsToPixels(top));
+}
+
+} // namespace quilvane

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/twips.h"
+
+#include <QColor>
+#include <QDialog>
+#include <QString>
+
+class QPushButton;
+
+namespace quilvane {
+
+class Form1;
+
+// Puts a control at its place in twips and names it as the window table does.
+template <typename Widget>
+Widget* PlaceControl(Widget* widget, const char* name, int left, int top, int width, int height) {
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(TwipsRect(left, top, width, height));
+    return widget;
+}
+
+// The system's menu colour, the background of the side windows and of a disabled entry box.
+QColor MenuColour();
+
+// A modal window opened from the main window and placed relative to it in twips. Esc presses
+// the window's cancel button when it has one and does nothing otherwise.
+class SideWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit SideWindow(Form1& main);
+
+protected:
+    void SetCancelButton(QPushButton* button) { cancelButton_ = button; }
+    void keyPressEvent(QKeyEvent* event) override;
+
+    // The outer size in twips. Before the first show the window has no frame yet, so the main
+    // window's frame stands in for it.
+    int OuterWidthTwips() const;
+    int OuterHeightTwips() const;
+    // Moves the outer frame's top left corner.
+    void MoveTwips(int top, int left);
+
+    Form1& main_;
+
+private:
+    QSize OuterSize() const;
+
+    QPushButton* cancelButton_ = nullptr;
+};
+
+} // namespace quilvane

@@ -99,6 +99,11 @@ void Form3::CreateControls() {
     Frame1 = AtTwips(new QGroupBox(QStringLiteral("Now"), this), QStringLiteral("Frame1"), 40, 0,
                      4335, 600);
     Frame1->setFont(UiFont(Face::PGothic, kTextPoints, true));
+    // The caption sits on the frame's top line, as a frame caption does; styles that put the
+    // line below the caption would draw it through the current-colour row.
+    Frame1->setStyleSheet(QStringLiteral(
+        "QGroupBox#Frame1 { border: 1px solid palette(mid); margin-top: 0.5em; }"
+        "QGroupBox#Frame1::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
     R[0] = ValueLabel(Frame1, "R", 0, 675, 240, pureRed);
     G[0] = ValueLabel(Frame1, "G", 0, 1230, 240, darkGreen);
     B[0] = ValueLabel(Frame1, "B", 0, 1755, 240, pureBlue);

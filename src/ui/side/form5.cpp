@@ -74,6 +74,11 @@ Form5::Form5(Form1& main) : SideWindow(main) {
                    Qt::WindowCloseButtonHint);
     setWindowIcon(main.windowIcon());
     setFont(UiFont(Face::PGothic, 9));
+    // Frame captions sit on the frame's top line; styles that put the line below the caption
+    // would draw it through the controls at the top of a frame.
+    setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); margin-top: 0.5em; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
     resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
     CreateControls();
     ConnectHandlers();

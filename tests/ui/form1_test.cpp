@@ -205,6 +205,19 @@ TEST_F(Form1Test, EmptiedSizeAndFaceBoxesFallBackToNoneWhenLeft) {
     }
 }
 
+TEST_F(Form1Test, MegabyteTextIsSavedWhole) {
+    FillValidStore(fakes.store);
+    const auto form = Start();
+    const QString text = QStringLiteral("line<BR>").repeated(128 * 1024); // 1 MiB
+    form->Text1->setText(text);
+    ASSERT_EQ(form->Text1->text().size(), text.size());
+    form->Command4_Click();
+    form->Command2_Click();
+    const QString markup =
+        QStringLiteral("<FONT COLOR = \"808080\">") + text + QStringLiteral("</FONT>");
+    EXPECT_EQ(fakes.clipboard.content, markup + markup);
+}
+
 TEST_F(Form1Test, CtrlShortcutsRunTheirButtonOnlyWithCtrlAlone) {
     FillValidStore(fakes.store);
     const auto form = Start();

@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <limits>
 
 namespace quilvane {
 
@@ -122,6 +123,7 @@ void Form1::CreateControls() {
     Label10 = Captioned<QLabel>(client, "Label10", "STRING", 12, 120, 1365, 855, 255);
     Command5 = Captioned<QPushButton>(client, "Command5", "S&tring", 12, 120, 1320, 855, 375);
     Text1 = Place(new QLineEdit(client), "Text1", 1080, 1320, 3495, 345);
+    Text1->setMaxLength(std::numeric_limits<int>::max()); // a long text must not be cut off
 
     Label11 = Captioned<QLabel>(client, "Label11", "FACE", 12, 240, 1830, 615, 255);
     Combo2 = Place(new ListComboBox(client), "Combo2", 1080, 1800, 1935, 315);

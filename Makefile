@@ -27,6 +27,19 @@ asan-test: deps
 	@cmake --build --preset asan -j $(JOBS)
 	@ctest --preset asan -j $(JOBS)
 
+# Benchmarks: one table with the measured ratios (bench/run-bench).
+bench: deps
+	@cmake --preset bench >/dev/null
+	@cmake --build --preset bench -j $(JOBS) --target quilvane_benchmarks
+	@bench/run-bench build/bench
+
+# libFuzzer over the Qt-free rules, FUZZ_SECONDS per target (fuzz/run-fuzz).
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz -j $(JOBS) --target quilvane_fuzzers
+	@fuzz/run-fuzz $(FUZZ_SECONDS) build/fuzz
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 

@@ -7,9 +7,8 @@ namespace quilvane {
 // The favourites window comes in front of a main window taken out of the always-on-top band;
 // it gives the band back itself when it closes.
 void Form1::Command1_Click() {
-    BeforeSideWindow();
     Form3 favourites(*this);
-    favourites.exec();
+    ShowSideWindow(favourites);
 }
 
 } // namespace quilvane

@@ -4,6 +4,7 @@
 
 class QAction;
 class QCheckBox;
+class QDialog;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -157,7 +158,8 @@ private:
     void SetColour(int red, int green, int blue);
     void ChannelChanged(QScrollBar* bar, QLabel* label);
     void RedrawNow();
-    void BeforeSideWindow();
+    // Shows a side window modally in front of the main window; returns its result.
+    int ShowSideWindow(QDialog& window);
 
     Module1& module_;
     Services& services_;

@@ -3,10 +3,16 @@
 #include "platform/services.h"
 #include "ui/main/form1.h"
 
+#include <QDialog>
+
 namespace quilvane {
 
-void Form1::BeforeSideWindow() {
+int Form1::ShowSideWindow(QDialog& window) {
     services_.order.setTopmost(*this, false);
+    const int result = window.exec();
+    // The main window takes the keyboard back, also where no window manager hands it over.
+    activateWindow();
+    return result;
 }
 
 } // namespace quilvane

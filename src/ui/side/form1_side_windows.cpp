@@ -19,28 +19,25 @@ constexpr MessageBoxContent kHelpMissingMessage{"QV.htmlがありません", "He
 } // namespace
 
 void Form1::Command5_Click() {
-    BeforeSideWindow();
     Form4 longText(*this);
-    longText.exec();
+    ShowSideWindow(longText);
 }
 
 void Form1::Command6_Click() {
-    BeforeSideWindow();
     if (marqueeOptions_ == nullptr) {
         marqueeOptions_ = new Form5(*this);
     }
     // Ok only hides the window, which keeps its choices for the next opening; the close box
     // unloads it, so that the next opening starts from the defaults.
-    if (marqueeOptions_->exec() == QDialog::Rejected) {
+    if (ShowSideWindow(*marqueeOptions_) == QDialog::Rejected) {
         delete marqueeOptions_;
         marqueeOptions_ = nullptr;
     }
 }
 
 void Form1::version_Click() {
-    BeforeSideWindow();
     Form2 about(*this);
-    about.exec();
+    ShowSideWindow(about);
 }
 
 // Opening the page does not touch the main window's z-order.

@@ -235,7 +235,7 @@ settings_file() { echo "$1/Kelvary.conf"; }
 setting() {
     awk -v key="$2" '
         /^\[/ { in_section = ($0 == "[Quilvane]"); next }
-        in_section && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }
+        in_section && index($0, key "=") == 1 { printf "%s", substr($0, length(key) + 2); exit }
     ' "$(settings_file "$1")" 2>/dev/null
 }
 
@@ -301,3 +301,20 @@ window_position() {
 
 # expect_window_at WINDOW X Y: the window's top-left corner comes to stand at X, Y screen pixels.
 expect_window_at() { expect_output "the position of window $1" "$2,$3" window_position "$1"; }
+
+# reset_clipboard: another program takes the clipboard with a marker text, so that the next expected
+# text can only come from a new Save.
+reset_clipboard() {
+    printf 'e2e-marker' | x xclip -i -selection clipboard
+    expect_output "the clipboard" e2e-marker clipboard
+}
+
+# click_main X Y: clicks the main window at X, Y twips of its client area (below the menu bar) at
+# 15 twips a pixel.
+readonly MAIN_CLIENT_HEIGHT=219 # 3285 twips
+click_main() {
+    local height
+    height=$(x xdotool getwindowgeometry --shell "$MAIN" | awk -F= '$1 == "HEIGHT" {print $2}')
+    x xdotool mousemove --window "$MAIN" $(($1 / 15)) $((height - MAIN_CLIENT_HEIGHT + $2 / 15)) click 1 ||
+        fail "xdotool could not click the main window"
+}

@@ -1,6 +1,9 @@
-#include "ui/side/side_window.h"
+#include "ui/side_window.h"
 
+#include "platform/services.h"
+#include "platform/twips.h"
 #include "ui/main/form1.h"
+#include "ui/side_window_placement.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -45,6 +48,14 @@ int SideWindow::OuterHeightTwips() const {
 
 void SideWindow::MoveTwips(int top, int left) {
     move(TwipsToPixels(left), TwipsToPixels(top));
+}
+
+void SideWindow::PlaceCentredBelowMain() {
+    Screen& screen = main_.services().screen;
+    const QPoint placed = CentredBelowPlacement(
+        main_.TopTwips(), main_.LeftTwips(), main_.WidthTwips(), OuterWidthTwips(),
+        OuterHeightTwips(), screen.widthTwips(), screen.heightTwips());
+    MoveTwips(placed.y(), placed.x());
 }
 
 } // namespace quilvane

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/twips.h"
-
 #include <QColor>
 #include <QDialog>
 #include <QString>
@@ -11,14 +9,6 @@ class QPushButton;
 namespace quilvane {
 
 class Form1;
-
-// Puts a control at its place in twips and names it as the window table does.
-template <typename Widget>
-Widget* PlaceControl(Widget* widget, const char* name, int left, int top, int width, int height) {
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(TwipsRect(left, top, width, height));
-    return widget;
-}
 
 // The system's menu colour, the background of the side windows and of a disabled entry box.
 QColor MenuColour();
@@ -40,6 +30,9 @@ protected:
     int OuterHeightTwips() const;
     // Moves the outer frame's top left corner.
     void MoveTwips(int top, int left);
+    // Places the window 500 twips below the main window's top, centred on it, kept on the
+    // screen's bottom, right and left edges.
+    void PlaceCentredBelowMain();
 
     Form1& main_;
 

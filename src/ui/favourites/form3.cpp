@@ -8,7 +8,7 @@
 #include "ui/fonts.h"
 #include "ui/main/form1.h"
 #include "ui/messages.h"
-#include "ui/side_window_placement.h"
+#include "ui/place_control.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -34,20 +34,13 @@ int RowTop(int row) {
     return 360 + 360 * row;
 }
 
-template <typename Widget>
-Widget* AtTwips(Widget* widget, const QString& name, int left, int top, int width, int height) {
-    widget->setObjectName(name);
-    widget->setGeometry(TwipsRect(left, top, width, height));
-    return widget;
-}
-
 QString MemberName(const char* family, int index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(family)).arg(index);
 }
 
 QLabel* ValueLabel(QWidget* parent, const char* family, int index, int left, int top,
                    const QColor& textColour) {
-    auto* label = AtTwips(new QLabel(parent), MemberName(family, index), left, top, 435, 255);
+    auto* label = PlaceControl(new QLabel(parent), MemberName(family, index), left, top, 435, 255);
     label->setFont(UiFont(Face::PGothic, kTextPoints));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QPalette palette = label->palette();
@@ -57,15 +50,16 @@ QLabel* ValueLabel(QWidget* parent, const char* family, int index, int left, int
 }
 
 QLabel* Swatch(QWidget* parent, int index, int left, int top) {
-    auto* swatch = AtTwips(new QLabel(parent), MemberName("Color", index), left, top, 375, 255);
+    auto* swatch =
+        PlaceControl(new QLabel(parent), MemberName("Color", index), left, top, 375, 255);
     swatch->setAutoFillBackground(true);
     return swatch;
 }
 
 QPushButton* RowButton(QWidget* parent, const char* family, int index, const char* caption,
                        int left, int top) {
-    auto* button = AtTwips(new QPushButton(QLatin1String(caption), parent),
-                           MemberName(family, index), left, top, 615, 240);
+    auto* button = PlaceControl(new QPushButton(QLatin1String(caption), parent),
+                                MemberName(family, index), left, top, 615, 240);
     button->setFont(UiFont(Face::PGothic, kButtonPoints));
     return button;
 }
@@ -76,7 +70,7 @@ int CaptionNumber(const QLabel* label) {
 
 } // namespace
 
-Form3::Form3(Form1& main) : QDialog(&main), main_(main) {
+Form3::Form3(Form1& main) : SideWindow(main) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Form3"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -96,8 +90,8 @@ void Form3::CreateControls() {
     const QColor darkGreen(0, 192, 0);
     const QColor pureBlue(0, 0, 255);
 
-    Frame1 = AtTwips(new QGroupBox(QStringLiteral("Now"), this), QStringLiteral("Frame1"), 40, 0,
-                     4335, 600);
+    Frame1 = PlaceControl(new QGroupBox(QStringLiteral("Now"), this), QStringLiteral("Frame1"), 40,
+                          0, 4335, 600);
     Frame1->setFont(UiFont(Face::PGothic, kTextPoints, true));
     // The caption sits on the frame's top line, as a frame caption does; styles that put the
     // line below the caption would draw it through the current-colour row.
@@ -108,16 +102,16 @@ void Form3::CreateControls() {
     G[0] = ValueLabel(Frame1, "G", 0, 1230, 240, darkGreen);
     B[0] = ValueLabel(Frame1, "B", 0, 1755, 240, pureBlue);
     Color[0] = Swatch(Frame1, 0, 2360, 240);
-    Command1 = AtTwips(new QPushButton(QStringLiteral("&Back"), Frame1), QStringLiteral("Command1"),
-                       2840, 200, 1335, 340);
+    Command1 = PlaceControl(new QPushButton(QStringLiteral("&Back"), Frame1),
+                            QStringLiteral("Command1"), 2840, 200, 1335, 340);
     Command1->setFont(UiFont(Face::PGothic, kTextPoints));
     Command2[0] = RowButton(Frame1, "Command2", 0, "&Call", 2880, 240);
     Command3[0] = RowButton(Frame1, "Command3", 0, "&Save", 3480, 240);
 
     for (int n = 1; n < kRowCount; ++n) {
         const int top = RowTop(n);
-        auto* title = AtTwips(new QLabel(QString::number(n), this), MemberName("Title", n - 1), 240,
-                              top, 300, 255);
+        auto* title = PlaceControl(new QLabel(QString::number(n), this), MemberName("Title", n - 1),
+                                   240, top, 300, 255);
         title->setFont(UiFont(Face::PGothic, kTextPoints, true));
         title->setAlignment(Qt::AlignCenter);
         Title[n - 1] = title;
@@ -151,22 +145,10 @@ void Form3::SetTabOrder() {
 
 void Form3::Form_Load() {
     setWindowTitle(QStringLiteral("Favourite Data Call"));
-    PlaceBelowMain();
+    PlaceCentredBelowMain();
     Command2[0]->hide();
     Command3[0]->hide();
     FillRows();
-}
-
-void Form3::PlaceBelowMain() {
-    // The window's own frame is known only once it is shown; the main window has the same kind
-    // of title bar and border, so its frame stands in for this one's.
-    const QSize frame = main_.frameGeometry().size() - main_.geometry().size();
-    const QSize outer = size() + frame;
-    Screen& screen = main_.services().screen;
-    const QPoint placed = CentredBelowPlacement(
-        main_.TopTwips(), main_.LeftTwips(), main_.WidthTwips(), PixelsToTwips(outer.width()),
-        PixelsToTwips(outer.height()), screen.widthTwips(), screen.heightTwips());
-    move(TwipsToPixels(placed.x()), TwipsToPixels(placed.y()));
 }
 
 // Row 0 shows the main window's colour; rows 1..10 the stored favourites, a faulty slot

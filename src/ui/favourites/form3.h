@@ -2,8 +2,8 @@
 
 #include "app/settings_keys.h"
 #include "colour/rgb.h"
+#include "ui/side_window.h"
 
-#include <QDialog>
 #include <array>
 
 class QGroupBox;
@@ -17,7 +17,7 @@ class Form1;
 // The favourites window: the colour the main window holds (row 0) above the ten stored
 // favourites (rows 1..10). Call hands a row's colour to the main window and closes; Save stores
 // the current colour in a row. Shown modally by the main window; rebuilt from the store each time.
-class Form3 : public QDialog {
+class Form3 : public SideWindow {
     Q_OBJECT
 public:
     static constexpr int kRowCount = kFavouriteCount + 1; // row 0 is the current colour
@@ -49,12 +49,9 @@ private:
     void CreateControls();
     void ConnectHandlers();
     void SetTabOrder();
-    void PlaceBelowMain();
     void FillRows();
     void ShowRow(int row, Rgb colour);
     Rgb RowColour(int row) const;
-
-    Form1& main_;
 };
 
 } // namespace quilvane

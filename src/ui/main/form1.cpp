@@ -6,6 +6,7 @@
 #include "platform/twips.h"
 #include "ui/fonts.h"
 #include "ui/main/list_combo_box.h"
+#include "ui/place_control.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -25,16 +26,9 @@ namespace {
 constexpr int kClientWidth = 4740;
 constexpr int kClientHeight = 3285;
 
-template <typename Widget>
-Widget* Place(Widget* widget, const char* name, int left, int top, int width, int height) {
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(TwipsRect(left, top, width, height));
-    return widget;
-}
-
 QLabel* ColourLetter(QWidget* parent, const char* name, const char* letter, int top,
                      const QColor& colour) {
-    auto* label = Place(new QLabel(QLatin1String(letter), parent), name, 120, top, 375, 255);
+    auto* label = PlaceControl(new QLabel(QLatin1String(letter), parent), name, 120, top, 375, 255);
     label->setFont(UiFont(Face::PGothic, 14.25, true));
     label->setAlignment(Qt::AlignCenter);
     QPalette palette = label->palette();
@@ -45,7 +39,8 @@ QLabel* ColourLetter(QWidget* parent, const char* name, const char* letter, int 
 
 QLabel* ChannelValue(QWidget* parent, const char* name, const char* caption, int left, int top,
                      int width, const QColor& colour) {
-    auto* label = Place(new QLabel(QLatin1String(caption), parent), name, left, top, width, 255);
+    auto* label =
+        PlaceControl(new QLabel(QLatin1String(caption), parent), name, left, top, width, 255);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
@@ -54,7 +49,7 @@ QLabel* ChannelValue(QWidget* parent, const char* name, const char* caption, int
 }
 
 QScrollBar* ChannelBar(QWidget* parent, const char* name, int top) {
-    auto* bar = Place(new QScrollBar(Qt::Horizontal, parent), name, 600, top, 2055, 255);
+    auto* bar = PlaceControl(new QScrollBar(Qt::Horizontal, parent), name, 600, top, 2055, 255);
     bar->setRange(0, 255);
     bar->setSingleStep(1);
     bar->setPageStep(10);
@@ -66,8 +61,8 @@ QScrollBar* ChannelBar(QWidget* parent, const char* name, int top) {
 template <typename Widget>
 Widget* Captioned(QWidget* parent, const char* name, const char* caption, double points, int left,
                   int top, int width, int height) {
-    auto* widget =
-        Place(new Widget(QString::fromUtf8(caption), parent), name, left, top, width, height);
+    auto* widget = PlaceControl(new Widget(QString::fromUtf8(caption), parent), name, left, top,
+                                width, height);
     widget->setFont(UiFont(Face::PGothic, points));
     return widget;
 }
@@ -112,7 +107,7 @@ void Form1::CreateControls() {
     Label3 = ChannelValue(client, "Label3", "255", 2760, 840, 495, pureBlue);
 
     Label8 = Captioned<QLabel>(client, "Label8", "CODE", 12, 3480, 80, 735, 255);
-    Text2 = Place(new QLineEdit(client), "Text2", 3600, 335, 855, 360);
+    Text2 = PlaceControl(new QLineEdit(client), "Text2", 3600, 335, 855, 360);
     Text2->setFont(UiFont(Face::Gothic, 12));
     Text2->setReadOnly(true); // the code is written by the program only; selecting it is fine
     QPalette codePalette = Text2->palette();
@@ -122,14 +117,14 @@ void Form1::CreateControls() {
 
     Label10 = Captioned<QLabel>(client, "Label10", "STRING", 12, 120, 1365, 855, 255);
     Command5 = Captioned<QPushButton>(client, "Command5", "S&tring", 12, 120, 1320, 855, 375);
-    Text1 = Place(new QLineEdit(client), "Text1", 1080, 1320, 3495, 345);
+    Text1 = PlaceControl(new QLineEdit(client), "Text1", 1080, 1320, 3495, 345);
     Text1->setMaxLength(std::numeric_limits<int>::max()); // a long text must not be cut off
 
     Label11 = Captioned<QLabel>(client, "Label11", "FACE", 12, 240, 1830, 615, 255);
-    Combo2 = Place(new ListComboBox(client), "Combo2", 1080, 1800, 1935, 315);
+    Combo2 = PlaceControl(new ListComboBox(client), "Combo2", 1080, 1800, 1935, 315);
     Combo2->setFont(UiFont(Face::PGothic, 9.75));
     Label9 = Captioned<QLabel>(client, "Label9", "SIZE", 12, 3195, 1830, 495, 255);
-    Combo1 = Place(new ListComboBox(client), "Combo1", 3840, 1800, 735, 315);
+    Combo1 = PlaceControl(new ListComboBox(client), "Combo1", 3840, 1800, 735, 315);
     Combo1->setFont(UiFont(Face::PGothic, 9.75));
     Combo1->addItems({QString::fromUtf8("なし"), QStringLiteral("1"), QStringLiteral("2"),
                       QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),

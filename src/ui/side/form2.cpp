@@ -4,8 +4,8 @@
 #include "platform/services.h"
 #include "ui/fonts.h"
 #include "ui/main/form1.h"
+#include "ui/place_control.h"
 #include "ui/side/colour_sweep.h"
-#include "ui/side_window_placement.h"
 #include "ui/version_text.h"
 
 #include <QEvent>
@@ -57,11 +57,7 @@ void Form2::CreateControls() {
 void Form2::Form_Load() {
     Label1->setText(QStringLiteral("Quilvane Ver ") + VersionText(main_.module().reg_ver));
 
-    Services& services = main_.services();
-    const QPoint placed = CentredBelowPlacement(
-        main_.TopTwips(), main_.LeftTwips(), main_.WidthTwips(), OuterWidthTwips(),
-        OuterHeightTwips(), services.screen.widthTwips(), services.screen.heightTwips());
-    MoveTwips(placed.y(), placed.x());
+    PlaceCentredBelowMain();
 
     Command1->hide();
     Label1->hide();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/side/side_window.h"
+#include "ui/side_window.h"
 
 class QLabel;
 class QPushButton;

@@ -4,6 +4,7 @@
 #include "platform/services.h"
 #include "ui/fonts.h"
 #include "ui/main/form1.h"
+#include "ui/place_control.h"
 #include "ui/preview.h"
 #include "ui/side/long_text_editing.h"
 #include "ui/side/long_text_placement.h"

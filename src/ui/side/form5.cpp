@@ -5,8 +5,8 @@
 #include "platform/services.h"
 #include "ui/fonts.h"
 #include "ui/main/form1.h"
+#include "ui/place_control.h"
 #include "ui/side/inverted_scroll_bar.h"
-#include "ui/side_window_placement.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -155,12 +155,8 @@ void Form5::SetTabOrder() {
 }
 
 void Form5::Form_Load() {
-    Services& services = main_.services();
     // Centred on the main window at this window's design width.
-    const QPoint placed = CentredBelowPlacement(
-        main_.TopTwips(), main_.LeftTwips(), main_.WidthTwips(), OuterWidthTwips(),
-        OuterHeightTwips(), services.screen.widthTwips(), services.screen.heightTwips());
-    MoveTwips(placed.y(), placed.x());
+    PlaceCentredBelowMain();
 
     VScroll1->setValue(kDefaultScrollDelay);
     VScroll2->setValue(kDefaultScrollAmount);

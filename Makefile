@@ -40,6 +40,12 @@ fuzz: deps
 	@cmake --build --preset fuzz -j $(JOBS) --target quilvane_fuzzers
 	@fuzz/run-fuzz $(FUZZ_SECONDS) build/fuzz
 
+# The Debian package (CPack): build/release/quilvane_<version>_<arch>.deb.
+package: deps
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release -j $(JOBS) --target quilvane
+	@cd build/release && cpack -G DEB
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 

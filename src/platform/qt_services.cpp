@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSet>
 #include <QThread>
 #include <QUrl>
 #include <QWidget>
@@ -103,10 +104,12 @@ int QtScreen::heightTwips() {
 QStringList QtScreen::fontFaces() {
     // fontconfig lists one face per foundry ("C059 [urw]"); the user picks a face by name only.
     QStringList faces;
+    QSet<QString> seen;
     for (const QString& family : QFontDatabase::families()) {
         const qsizetype bracket = family.indexOf(QLatin1String(" ["));
         const QString name = bracket > 0 ? family.left(bracket) : family;
-        if (!faces.contains(name)) {
+        if (!seen.contains(name)) {
+            seen.insert(name);
             faces.append(name);
         }
     }

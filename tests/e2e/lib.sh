@@ -8,8 +8,11 @@
 
 set -euo pipefail
 
-readonly E2E_TIMEOUT=15  # seconds for any one condition to come true
-readonly E2E_POLL=0.05   # seconds between two looks
+# Seconds for any one condition to come true (QUILVANE_E2E_TIMEOUT raises it on a very slow machine),
+# and between two looks: each look starts X clients, which compete with the program for the CPU.
+readonly E2E_TIMEOUT=${QUILVANE_E2E_TIMEOUT:-15}
+readonly E2E_POLL=0.1
+readonly E2E_START=${EPOCHREALTIME/./}
 readonly MAIN_TITLE="Quilvane Ver2.8"
 
 E2E_TMP=""
@@ -19,10 +22,12 @@ APP_RUN=0
 WIN=""  # the window found by the last wait_window
 MAIN="" # the main window of the running program
 
-log() { printf 'e2e: %s\n' "$*"; }
+# Progress lines carry the seconds since the scenario began, to see where a slow run spends its time.
+elapsed() { printf '%6.1fs' "$(((${EPOCHREALTIME/./} - E2E_START) / 1000))e-3"; }
+log() { printf 'e2e %s: %s\n' "$(elapsed)" "$*"; }
 
 fail() {
-    printf 'e2e: FAIL: %s\n' "$*" >&2
+    printf 'e2e %s: FAIL: %s\n' "$(elapsed)" "$*" >&2
     dump_state >&2
     exit 1
 }

@@ -14,6 +14,14 @@ QString KeyPath(std::string_view key) {
            QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
 }
 
+// Sets one value and flushes it to disk; the status of the flush.
+QSettings::Status WriteAndSync(const QString& keyPath, const QString& text) {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kApplication);
+    settings.setValue(keyPath, text);
+    settings.sync();
+    return settings.status();
+}
+
 } // namespace
 
 // Each call uses a fresh QSettings object: its status is sticky, so only a fresh object tells
@@ -32,11 +40,17 @@ std::optional<std::string> QtSettingsStore::read(std::string_view key) {
 }
 
 bool QtSettingsStore::write(std::string_view key, std::string_view text) {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kApplication);
-    settings.setValue(KeyPath(key),
-                      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    const QString keyPath = KeyPath(key);
+    const QString value = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QSettings::Status status = WriteAndSync(keyPath, value);
+    // A file that did not parse cleanly (garbage, a broken section header) reports FormatError
+    // while it is read during the flush, and that sticky status hides whether the rewrite that
+    // follows reached the disk. Qt has rewritten the file in its own format by then if it could,
+    // so writing the same value once more reports the real outcome.
+    if (status == QSettings::FormatError) {
+        status = WriteAndSync(keyPath, value);
+    }
+    return status == QSettings::NoError;
 }
 
 } // namespace quilvane

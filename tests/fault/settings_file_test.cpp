@@ -1,6 +1,6 @@
 // The start-up check over the real settings file when that file is damaged: whatever it holds,
-// the check either repairs it on disk or says that it could not, and a second check finds
-// nothing left to repair.
+// the repairs reach the disk and are reported as written, and a second check finds nothing left
+// to repair.
 #include "app/startup_check.h"
 #include "platform/qt_settings_store.h"
 
@@ -58,7 +58,7 @@ struct DamagedFile {
     const char* name;
     std::string content;
     StartupMessage message;
-    Section kept; // stored values the repair must leave alone
+    Section expected; // values the section must hold on disk after the check
 };
 
 void PrintTo(const DamagedFile& damaged, std::ostream* out) {
@@ -91,7 +91,7 @@ TEST_P(SettingsFileFault, RepairReachesTheDiskAndHoldsOnTheNextStart) {
     EXPECT_TRUE(first.repairsWritten);
 
     const Section onDisk = SectionOnDisk(path());
-    for (const auto& [key, value] : damaged.kept) {
+    for (const auto& [key, value] : damaged.expected) {
         EXPECT_EQ(onDisk.contains(key) ? onDisk.at(key) : "(missing)", value) << key;
     }
 

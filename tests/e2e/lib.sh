@@ -105,7 +105,7 @@ e2e_begin() {
 # avoids races with other servers) at 96 dpi, so that one pixel is 15 twips.
 start_xvfb() {
     local number_file="$E2E_TMP/display"
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 -dpi 96 \
+    Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 -dpi 96 \
         3>"$number_file" >"$E2E_TMP/xvfb.log" 2>&1 &
     XVFB_PID=$!
     wait_for "Xvfb to choose a display" grep -q '^[0-9][0-9]*$' "$number_file"

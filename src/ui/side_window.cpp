@@ -58,4 +58,13 @@ void SideWindow::PlaceCentredBelowMain() {
     MoveTwips(placed.y(), placed.x());
 }
 
+void SideWindow::Form_Unload() {
+    main_.ApplyFore();
+}
+
+void SideWindow::done(int result) {
+    QDialog::done(result);
+    Form_Unload();
+}
+
 } // namespace quilvane

@@ -20,6 +20,11 @@ class SideWindow : public QDialog {
 public:
     explicit SideWindow(Form1& main);
 
+    // Runs on every way of closing (a button, Esc, the close box): the main window gets its
+    // always-on-top state back.
+    void Form_Unload();
+    void done(int result) override;
+
 protected:
     void SetCancelButton(QPushButton* button) { cancelButton_ = button; }
     void keyPressEvent(QKeyEvent* event) override;

@@ -215,13 +215,4 @@ void Form3::Command3_Click(short index) {
     ShowRow(index, current);
 }
 
-void Form3::Form_Unload() {
-    main_.ApplyFore();
-}
-
-void Form3::done(int result) {
-    QDialog::done(result);
-    Form_Unload();
-}
-
 } // namespace quilvane

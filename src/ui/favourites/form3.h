@@ -40,10 +40,6 @@ public:
     void Command1_Click();
     void Command2_Click(short index);
     void Command3_Click(short index);
-    void Form_Unload();
-
-    // Every way of closing (Back, Call, the close box) ends here.
-    void done(int result) override;
 
 private:
     void CreateControls();

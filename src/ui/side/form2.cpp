@@ -97,13 +97,4 @@ void Form2::Command1_Click() {
     accept();
 }
 
-void Form2::done(int result) {
-    QDialog::done(result);
-    Form_Unload();
-}
-
-void Form2::Form_Unload() {
-    main_.ApplyFore();
-}
-
 } // namespace quilvane

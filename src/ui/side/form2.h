@@ -21,10 +21,6 @@ public:
     void Form_Load();
     void Form_GotFocus();
     void Command1_Click();
-    void Form_Unload();
-
-    // Every way of closing (OK, the close box) ends here.
-    void done(int result) override;
 
 protected:
     bool event(QEvent* event) override;

@@ -92,21 +92,10 @@ void Form4::Command1_Click() {
     main_.Text1->setText(
         LongTextFromEditing(Text1->document()->toRawText(), main_.komoji->isChecked()));
     accept();
-    main_.activateWindow();
 }
 
 void Form4::Command2_Click() {
     reject();
-    main_.activateWindow();
-}
-
-void Form4::done(int result) {
-    QDialog::done(result);
-    Form_Unload();
-}
-
-void Form4::Form_Unload() {
-    main_.ApplyFore();
 }
 
 } // namespace quilvane

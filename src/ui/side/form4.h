@@ -23,10 +23,6 @@ public:
     void Form_Load();
     void Command1_Click();
     void Command2_Click();
-    void Form_Unload();
-
-    // Every way of closing (Ok, Cancel, Esc, the close box) ends here.
-    void done(int result) override;
 
 private:
     void CreateControls();

@@ -219,20 +219,7 @@ void Form5::Command1_Click() {
     module.MarqueeBehavior = attributes.behavior;
     module.MarqueeWidth = attributes.width;
 
-    main_.ApplyFore();
     accept();
-}
-
-void Form5::done(int result) {
-    QDialog::done(result);
-    if (result == Rejected) {
-        Form_Unload();
-    }
-}
-
-// The close box restores the main window's z-order as Ok does.
-void Form5::Form_Unload() {
-    main_.ApplyFore();
 }
 
 } // namespace quilvane

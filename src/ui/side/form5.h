@@ -49,10 +49,6 @@ public:
     void Check2_Click();
     void Option3_Click(short Index);
     void Command1_Click();
-    void Form_Unload();
-
-    // Ok hides the window (accepted); the close box rejects it, and the opener then unloads it.
-    void done(int result) override;
 
 private:
     void CreateControls();

@@ -90,9 +90,9 @@ public:
     // Start-up.
     void Form_Load();
 
-    // Keyboard shortcuts: Ctrl+letter runs the button with that access key. Returns whether an
-    // action ran; the key still goes on to the focused control.
-    bool Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
+    // Keyboard shortcuts: Ctrl alone + letter runs the button with that access key, enabled or
+    // not; the key still goes on to the focused control.
+    void Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
 
     // Colour mixer.
     void HScroll1_Change();

@@ -60,34 +60,34 @@ void Form1::ConnectHandlers() {
     qApp->installEventFilter(this);
 }
 
-bool Form1::Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift) {
+void Form1::Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift) {
     if (shift != Qt::ControlModifier) {
-        return false;
+        return;
     }
     switch (keyCode) {
     case Qt::Key_A:
         Command2_Click();
-        return true;
+        break;
     case Qt::Key_D:
         Command6_Click();
-        return true;
+        break;
     case Qt::Key_E:
         Command3_Click();
-        return true;
+        break;
     case Qt::Key_O:
         Command1_Click();
-        return true;
+        break;
     case Qt::Key_R:
         Command7_Click();
-        return true;
+        break;
     case Qt::Key_S:
         Command4_Click();
-        return true;
+        break;
     case Qt::Key_T:
         Command5_Click();
-        return true;
+        break;
     default:
-        return false;
+        break;
     }
 }
 

@@ -11,7 +11,9 @@ build: deps
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release -j $(JOBS)
 
-run: build
+run: deps
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release -j $(JOBS) --target quilvane
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	  echo "No display found: running Quilvane on a virtual display (xvfb-run)."; \
 	  xvfb-run -a build/release/quilvane; \

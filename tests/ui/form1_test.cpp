@@ -218,6 +218,21 @@ TEST_F(Form1Test, MegabyteTextIsSavedWhole) {
     EXPECT_EQ(fakes.clipboard.content, markup + markup);
 }
 
+TEST_F(Form1Test, TabGoesFromTheTextToSaveExitAndTheBars) {
+    FillValidStore(fakes.store);
+    const auto form = Start();
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    form->Text1->setFocus();
+    QList<QWidget*> visited;
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(QApplication::focusWidget());
+    }
+    EXPECT_EQ(visited, (QList<QWidget*>{form->Command4, form->Command3, form->HScroll1,
+                                        form->HScroll2, form->HScroll3}));
+}
+
 TEST_F(Form1Test, CtrlShortcutsRunTheirButtonOnlyWithCtrlAlone) {
     FillValidStore(fakes.store);
     const auto form = Start();

@@ -13,11 +13,11 @@ double TwipsPerPixel() {
 }
 
 int TwipsToPixels(double twips) {
-    return static_cast<int>(std::lround(twips / TwipsPerPixel()));
+    return static_cast<int>(std::lrint(twips / TwipsPerPixel()));
 }
 
 int PixelsToTwips(int pixels) {
-    return static_cast<int>(std::lround(pixels * TwipsPerPixel()));
+    return static_cast<int>(std::lrint(pixels * TwipsPerPixel()));
 }
 
 QRect TwipsRect(int left, int top, int width, int height) {

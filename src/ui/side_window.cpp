@@ -3,6 +3,7 @@
 #include "platform/services.h"
 #include "platform/twips.h"
 #include "ui/main/form1.h"
+#include "ui/menu_colour.h"
 #include "ui/side_window_placement.h"
 
 #include <QApplication>
@@ -10,10 +11,6 @@
 #include <QPushButton>
 
 namespace quilvane {
-
-QColor MenuColour() {
-    return QApplication::palette("QMenu").color(QPalette::Window);
-}
 
 SideWindow::SideWindow(Form1& main) : QDialog(&main), main_(main) {
     QPalette background = palette();

@@ -10,9 +10,6 @@ namespace quilvane {
 
 class Form1;
 
-// The system's menu colour, the background of the side windows and of a disabled entry box.
-QColor MenuColour();
-
 // A modal window opened from the main window and placed relative to it in twips. Esc presses
 // the window's cancel button when it has one and does nothing otherwise.
 class SideWindow : public QDialog {

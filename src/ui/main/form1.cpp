@@ -6,6 +6,7 @@
 #include "platform/twips.h"
 #include "ui/fonts.h"
 #include "ui/main/list_combo_box.h"
+#include "ui/menu_colour.h"
 #include "ui/place_control.h"
 
 #include <QApplication>
@@ -77,6 +78,9 @@ Form1::Form1(Module1& module, Services& services) : module_(module), services_(s
                    Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/quilvane.png")));
     setFont(UiFont(Face::PGothic, 14.25));
+    QPalette background = palette();
+    background.setColor(QPalette::Window, MenuColour());
+    setPalette(background);
     CreateControls();
     CreateMenus();
     ConnectHandlers();

@@ -5,6 +5,7 @@
 #include "platform/services.h"
 #include "ui/fonts.h"
 #include "ui/main/form1.h"
+#include "ui/menu_colour.h"
 #include "ui/place_control.h"
 #include "ui/side/inverted_scroll_bar.h"
 

@@ -7,7 +7,7 @@
 #include "ui/place_control.h"
 #include "ui/preview.h"
 #include "ui/side/long_text_editing.h"
-#include "ui/side/long_text_placement.h"
+#include "ui/side_window_placement.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -2,8 +2,8 @@
 // that keep it, the preview and the placement.
 #include "ui/main/list_combo_box.h"
 #include "ui/side/form4.h"
-#include "ui/side/long_text_placement.h"
 #include "ui/side/side_bench.h"
+#include "ui/side_window_placement.h"
 
 #include <QAction>
 #include <QCheckBox>

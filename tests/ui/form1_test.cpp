@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace quilvane {
@@ -231,6 +232,54 @@ TEST_F(Form1Test, TabGoesFromTheTextToSaveExitAndTheBars) {
     }
     EXPECT_EQ(visited, (QList<QWidget*>{form->Command4, form->Command3, form->HScroll1,
                                         form->HScroll2, form->HScroll3}));
+}
+
+// Sends one notch of the wheel to `widget`: up (away from the user) or down, or tilted to the
+// right or left.
+void TurnWheel(QWidget* widget, QPoint angle) {
+    const QPointF centre(widget->width() / 2.0, widget->height() / 2.0);
+    QWheelEvent wheel(centre, widget->mapToGlobal(centre), QPoint(), angle, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+}
+
+TEST_F(Form1Test, ColourBarsFollowTheKeysAndTheWheelAndShowTheirFocus) {
+    FillValidStore(fakes.store);
+    const auto form = Start();
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    const QImage unfocused = form->HScroll1->grab().toImage();
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    ASSERT_EQ(QApplication::focusWidget(), form->HScroll1);
+    EXPECT_NE(form->HScroll1->grab().toImage(), unfocused);
+
+    struct Row {
+        Qt::Key key;
+        int value;
+    };
+    const Row rows[] = {{Qt::Key_Right, 129}, {Qt::Key_Down, 130},     {Qt::Key_Left, 129},
+                        {Qt::Key_Up, 128},    {Qt::Key_PageDown, 138}, {Qt::Key_PageUp, 128},
+                        {Qt::Key_End, 255},   {Qt::Key_Home, 0}};
+    for (const Row& row : rows) {
+        QTest::keyClick(QApplication::focusWidget(), row.key);
+        EXPECT_EQ(form->HScroll1->value(), row.value)
+            << QKeySequence(row.key).toString().toStdString();
+    }
+    EXPECT_EQ(form->Label1->text(), QStringLiteral("0"));
+    EXPECT_EQ(form->Text2->text(), QStringLiteral("008080"));
+
+    // Away from the user or to the right raises the value, as on a slider.
+    form->HScroll1->setValue(128);
+    TurnWheel(form->HScroll1, QPoint(0, 120));
+    EXPECT_GT(form->HScroll1->value(), 128);
+    form->HScroll1->setValue(128);
+    TurnWheel(form->HScroll1, QPoint(0, -120));
+    EXPECT_LT(form->HScroll1->value(), 128);
+    form->HScroll1->setValue(128);
+    TurnWheel(form->HScroll1, QPoint(-120, 0)); // Qt gives a tilt to the right as negative
+    EXPECT_GT(form->HScroll1->value(), 128);
 }
 
 TEST_F(Form1Test, CtrlShortcutsRunTheirButtonOnlyWithCtrlAlone) {

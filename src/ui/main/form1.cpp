@@ -8,6 +8,7 @@
 #include "ui/main/list_combo_box.h"
 #include "ui/menu_colour.h"
 #include "ui/place_control.h"
+#include "ui/value_scroll_bar.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -50,11 +51,10 @@ QLabel* ChannelValue(QWidget* parent, const char* name, const char* caption, int
 }
 
 QScrollBar* ChannelBar(QWidget* parent, const char* name, int top) {
-    auto* bar = PlaceControl(new QScrollBar(Qt::Horizontal, parent), name, 600, top, 2055, 255);
+    auto* bar = PlaceControl(new ValueScrollBar(Qt::Horizontal, parent), name, 600, top, 2055, 255);
     bar->setRange(0, 255);
     bar->setSingleStep(1);
     bar->setPageStep(10);
-    bar->setFocusPolicy(Qt::StrongFocus);
     bar->setTracking(false); // the displays follow when the thumb is released
     return bar;
 }

@@ -91,8 +91,8 @@ public:
     void Form_Load();
 
     // Keyboard shortcuts: Ctrl alone + letter runs the button with that access key, enabled or
-    // not; the key still goes on to the focused control.
-    void Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
+    // not. Returns whether an action ran; the key then edits nothing in the focused control.
+    bool Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
 
     // Colour mixer.
     void HScroll1_Change();
@@ -158,6 +158,12 @@ private:
     void SetColour(int red, int green, int blue);
     void ChannelChanged(QScrollBar* bar, QLabel* label);
     void RedrawNow();
+    // The click action that the key `keyCode` with the shift state `shift` runs, if any.
+    using ClickAction = void (Form1::*)();
+    static ClickAction ShortcutAction(int keyCode, Qt::KeyboardModifiers shift);
+    // Whether keys sent to `widget` are this window's: its own controls, and the drop-down lists
+    // of its combo boxes, which are windows of their own.
+    bool OwnsKeysOf(const QWidget& widget) const;
     // Shows a side window modally in front of the main window; returns its result.
     int ShowSideWindow(QDialog& window);
 

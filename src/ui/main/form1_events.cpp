@@ -1,8 +1,10 @@
 // Wiring of the main window's controls, menus and keys to their handlers.
 #include "colour/fixed_colours.h"
+#include "ui/alt_key_filter.h"
 #include "ui/main/form1.h"
 #include "ui/main/list_combo_box.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -58,37 +60,52 @@ void Form1::ConnectHandlers() {
 
     // Every key pressed in this window passes Form_KeyDown before the focused control.
     qApp->installEventFilter(this);
+    qApp->installEventFilter(new AltKeyFilter(this));
 }
 
-void Form1::Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift) {
+Form1::ClickAction Form1::ShortcutAction(int keyCode, Qt::KeyboardModifiers shift) {
     if (shift != Qt::ControlModifier) {
-        return;
+        return nullptr;
     }
     switch (keyCode) {
     case Qt::Key_A:
-        Command2_Click();
-        break;
+        return &Form1::Command2_Click;
     case Qt::Key_D:
-        Command6_Click();
-        break;
+        return &Form1::Command6_Click;
     case Qt::Key_E:
-        Command3_Click();
-        break;
+        return &Form1::Command3_Click;
     case Qt::Key_O:
-        Command1_Click();
-        break;
+        return &Form1::Command1_Click;
     case Qt::Key_R:
-        Command7_Click();
-        break;
+        return &Form1::Command7_Click;
     case Qt::Key_S:
-        Command4_Click();
-        break;
+        return &Form1::Command4_Click;
     case Qt::Key_T:
-        Command5_Click();
-        break;
+        return &Form1::Command5_Click;
     default:
-        break;
+        return nullptr;
     }
+}
+
+bool Form1::Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift) {
+    const ClickAction action = ShortcutAction(keyCode, shift);
+    if (action == nullptr) {
+        return false;
+    }
+    // A dropped-down list closes first, as it does whenever its box loses the keyboard.
+    for (ListComboBox* box : {Combo1, Combo2}) {
+        if (box->view()->isVisible()) {
+            box->hidePopup();
+        }
+    }
+    (this->*action)();
+    return true;
+}
+
+bool Form1::OwnsKeysOf(const QWidget& widget) const {
+    const QWidget* window = widget.window();
+    return window == this || window == Combo1->view()->window() ||
+           window == Combo2->view()->window();
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
@@ -101,11 +118,15 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         }
     } else if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         // A key travels up from the focused control to its parents; act on its first stop only.
+        // A shortcut's key is used up: Qt's text boxes would delete, move or select with it.
         auto* widget = static_cast<QWidget*>(watched);
-        if (widget->window() == this && widget == QApplication::focusWidget()) {
+        if (widget == QApplication::focusWidget() && OwnsKeysOf(*widget)) {
             const auto* key = static_cast<QKeyEvent*>(event);
-            Form_KeyDown(key->key(), key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier |
-                                                         Qt::AltModifier | Qt::MetaModifier));
+            if (Form_KeyDown(key->key(),
+                             key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier |
+                                                 Qt::AltModifier | Qt::MetaModifier))) {
+                return true;
+            }
         }
     }
     return QMainWindow::eventFilter(watched, event);

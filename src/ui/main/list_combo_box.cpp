@@ -8,6 +8,9 @@ ListComboBox::ListComboBox(QWidget* parent) : QComboBox(parent) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr); // no inline completion: the typed text is what the markup gets
+    // When editing ends (focus leaves, Enter), Qt's combo box would turn a typed text that reads
+    // like a list item into that item; a typed text stays typed until the user picks an item.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { typed_ = true; });
     connect(this, &QComboBox::activated, this, [this] { typed_ = false; });
 }

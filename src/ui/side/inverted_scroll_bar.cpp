@@ -1,12 +1,9 @@
 #include "ui/side/inverted_scroll_bar.h"
 
-#include <QWheelEvent>
-
 namespace quilvane {
 
-InvertedScrollBar::InvertedScrollBar(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {
+InvertedScrollBar::InvertedScrollBar(QWidget* parent) : ValueScrollBar(Qt::Vertical, parent) {
     setInvertedAppearance(true);
-    setFocusPolicy(Qt::StrongFocus);
     setTracking(false); // the box follows when the thumb is released
     connect(this, &QAbstractSlider::actionTriggered, this, &InvertedScrollBar::MirrorAction);
 }
@@ -33,14 +30,6 @@ void InvertedScrollBar::MirrorAction(int action) {
     default:
         break;
     }
-}
-
-void InvertedScrollBar::wheelEvent(QWheelEvent* event) {
-    QWheelEvent turned(event->position(), event->globalPosition(), -event->pixelDelta(),
-                       -event->angleDelta(), event->buttons(), event->modifiers(), event->phase(),
-                       event->inverted(), event->source());
-    QScrollBar::wheelEvent(&turned);
-    event->setAccepted(turned.isAccepted());
 }
 
 } // namespace quilvane

@@ -5,11 +5,13 @@
 #include "ui/side/side_bench.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QWheelEvent>
 #include <algorithm>
 
 namespace quilvane {
@@ -133,8 +135,23 @@ TEST(Form5Test, TheTopEndOfABarCarriesTheLargerValue) {
         EXPECT_EQ(w.Text1->text(), "91");
         QTest::mouseClick(&bar, Qt::LeftButton, {}, QPoint(bar.width() / 2, bar.height() - 2));
         EXPECT_EQ(w.Text1->text(), "90");
-        QTest::keyClick(&bar, Qt::Key_Up);
-        EXPECT_EQ(w.Text1->text(), "91");
+        struct Row {
+            Qt::Key key;
+            int value;
+        };
+        const Row rows[] = {{Qt::Key_Up, 91},    {Qt::Key_Left, 92},   {Qt::Key_Down, 91},
+                            {Qt::Key_Right, 90}, {Qt::Key_PageUp, 91}, {Qt::Key_PageDown, 90},
+                            {Qt::Key_Home, 256}, {Qt::Key_End, 0}};
+        for (const Row& row : rows) {
+            QTest::keyClick(&bar, row.key);
+            EXPECT_EQ(bar.value(), row.value) << QKeySequence(row.key).toString().toStdString();
+        }
+        EXPECT_EQ(w.Text1->text(), "0");
+        const QPointF centre(bar.width() / 2.0, bar.height() / 2.0);
+        QWheelEvent away(centre, bar.mapToGlobal(centre), QPoint(), QPoint(0, 120), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&bar, &away);
+        EXPECT_GT(bar.value(), 0);
         w.close();
     });
 }

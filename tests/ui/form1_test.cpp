@@ -8,9 +8,11 @@
 #include "ui/main/main_procedure.h"
 #include "ui/preview.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -282,7 +284,7 @@ TEST_F(Form1Test, ColourBarsFollowTheKeysAndTheWheelAndShowTheirFocus) {
     EXPECT_GT(form->HScroll1->value(), 128);
 }
 
-TEST_F(Form1Test, CtrlShortcutsRunTheirButtonOnlyWithCtrlAlone) {
+TEST_F(Form1Test, CtrlShortcutsRunTheirButtonOnlyWithCtrlAloneAndEditNothing) {
     FillValidStore(fakes.store);
     const auto form = Start();
     form->Text1->setText(QStringLiteral("Hi"));
@@ -290,10 +292,73 @@ TEST_F(Form1Test, CtrlShortcutsRunTheirButtonOnlyWithCtrlAlone) {
     QTest::keyClick(form->Text1, Qt::Key_S, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_TRUE(fakes.clipboard.content.isEmpty());
 
-    form->Text1->setText(QStringLiteral("Hi")); // Ctrl+Alt may have typed a letter (AltGr)
+    // Ctrl+A runs the disabled AddSave; it neither selects the text nor moves the caret.
+    form->Text1->setText(QStringLiteral("abc")); // Ctrl+Alt may have typed a letter (AltGr)
+    form->Text1->setCursorPosition(1);
     ASSERT_FALSE(form->Command2->isEnabled());
     QTest::keyClick(form->Text1, Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(fakes.clipboard.content, QStringLiteral("<FONT COLOR = \"808080\">Hi</FONT>"));
+    QTest::keyClicks(form->Text1, QStringLiteral("x"));
+    EXPECT_EQ(form->Text1->text(), QStringLiteral("axbc"));
+    EXPECT_EQ(fakes.clipboard.content, QStringLiteral("<FONT COLOR = \"808080\">abc</FONT>"));
+
+    // The same in a combo box's edit field, and from its dropped-down list, which closes.
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    form->Combo1->setFocus();
+    form->Combo1->setListIndex(3);
+    QTest::keyClick(form->Combo1, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(form->Combo1, QStringLiteral("+"));
+    EXPECT_EQ(form->Combo1->currentText(), QStringLiteral("3+"));
+    form->Combo2->setFocus();
+    form->Combo2->showPopup();
+    ASSERT_TRUE(form->Combo2->view()->isVisible());
+    fakes.clipboard.content.clear();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(form->Combo2->view()->isVisible());
+    EXPECT_EQ(fakes.clipboard.content.toStdString(),
+              R"(<FONT COLOR = "808080" SIZE = "3+">axbc</FONT>)");
+}
+
+TEST_F(Form1Test, AltWithALetterNeverTypes) {
+    FillValidStore(fakes.store);
+    const auto form = Start();
+    form->Text1->setText(QStringLiteral("abc"));
+    ASSERT_FALSE(form->Command2->isEnabled()); // its access key Alt+A goes nowhere
+    for (const Qt::Key letter : {Qt::Key_A, Qt::Key_D, Qt::Key_Q, Qt::Key_X}) {
+        QTest::keyClick(form->Text1, letter, Qt::AltModifier);
+        QTest::keyClick(form->Combo1, letter, Qt::AltModifier | Qt::ShiftModifier);
+    }
+    EXPECT_EQ(form->Text1->text(), QStringLiteral("abc"));
+    EXPECT_EQ(form->Combo1->currentText(), QString::fromUtf8("なし"));
+}
+
+// A size or face typed into its box keeps no list position when the focus leaves, even when it
+// reads like a list item: a typed "なし" is written, a typed face is not previewed.
+TEST_F(Form1Test, TypedSizeAndFaceStayTypedWhenTheFocusLeaves) {
+    FillValidStore(fakes.store);
+    const auto form = Start();
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    form->Text1->setText(QStringLiteral("x"));
+    const QStringList previewFaces = form->Text1->font().families();
+    form->Combo1->setListIndex(3);
+    const std::pair<ListComboBox*, QString> typed[] = {
+        {form->Combo1, QString::fromUtf8("なし")}, {form->Combo2, QStringLiteral("Noto Serif")}};
+    for (const auto& [box, text] : typed) {
+        box->setFocus();
+        box->lineEdit()->selectAll();
+        QInputMethodEvent composed; // as an input method delivers Japanese
+        composed.setCommitString(text);
+        QApplication::sendEvent(QApplication::focusWidget(), &composed);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(box->currentText(), text);
+        EXPECT_EQ(box->ListIndex(), -1);
+    }
+    EXPECT_EQ(form->Text1->font().families(), previewFaces);
+    form->Command4_Click();
+    EXPECT_EQ(fakes.clipboard.content,
+              QString::fromUtf8(
+                  "<FONT COLOR = \"808080\" SIZE = \"なし\" FACE = \"Noto Serif\">x</FONT>"));
 }
 
 TEST_F(Form1Test, ClosingWritesWhatIsShownInOrder) {

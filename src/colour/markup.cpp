@@ -49,20 +49,6 @@ constexpr CasePieces kCapitalPieces{
     .marqueeEnd = "</MARQUEE>",
 };
 
-// Appends `piece` with its ASCII letters in the chosen case; other bytes, and so every
-// multi-byte UTF-8 sequence, are copied as they are.
-void AppendInCase(std::string& out, std::string_view piece, bool small) {
-    for (const char c : piece) {
-        if (small && c >= 'A' && c <= 'Z') {
-            out += static_cast<char>(c - 'A' + 'a');
-        } else if (!small && c >= 'a' && c <= 'z') {
-            out += static_cast<char>(c - 'a' + 'A');
-        } else {
-            out += c;
-        }
-    }
-}
-
 // A size or face attribute is written for a non-empty text unless the list item "なし" is
 // selected; a typed value has no position and is written even when it reads "なし".
 void AppendListAttribute(std::string& out, std::string_view prefix, const std::string& text,
@@ -89,14 +75,15 @@ std::string FontOpeningTag(const MarkupInputs& inputs, const CasePieces& pieces)
 }
 
 // The opening marquee tag with its attribute texts, all of it in the chosen case.
-std::string MarqueeStartTag(const MarqueeAttributes& attributes, bool small) {
+std::string MarqueeStartTag(const MarqueeAttributes& attributes, bool small,
+                            CharacterCase letterCase) {
     std::string tag;
     for (const std::string_view part :
          {std::string_view("<marquee"), std::string_view(attributes.direction),
           std::string_view(attributes.scrollAmount), std::string_view(attributes.scrollDelay),
           std::string_view(attributes.behavior), std::string_view(attributes.width),
           std::string_view(">")}) {
-        AppendInCase(tag, part, small);
+        AppendInCase(tag, part, small, letterCase);
     }
     return tag;
 }
@@ -117,14 +104,15 @@ std::string Concatenate(std::initializer_list<std::string_view> parts) {
 
 } // namespace
 
-std::string ComposeMarkupText(const MarkupInputs& inputs) {
+std::string ComposeMarkupText(const MarkupInputs& inputs, CharacterCase letterCase) {
     const CasePieces& pieces = inputs.small ? kSmallPieces : kCapitalPieces;
     const auto when = [](bool ticked, std::string_view piece) {
         return ticked ? piece : std::string_view();
     };
     const std::string opening = FontOpeningTag(inputs, pieces);
     const std::string marqueeStart =
-        inputs.marquee ? MarqueeStartTag(inputs.marqueeAttributes, inputs.small) : std::string();
+        inputs.marquee ? MarqueeStartTag(inputs.marqueeAttributes, inputs.small, letterCase)
+                       : std::string();
     const std::string_view marqueeEnd = when(inputs.marquee, pieces.marqueeEnd);
     const std::string_view boldStart = when(inputs.bold, pieces.boldStart);
     const std::string_view boldEnd = when(inputs.bold, pieces.boldEnd);

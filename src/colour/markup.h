@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colour/letter_case.h"
 #include "colour/marquee_attributes.h"
 
 #include <string>
@@ -26,7 +27,8 @@ struct MarkupInputs {
 };
 
 // The HTML font markup for the inputs: a font tag with colour, size and face, wrapped as ticked
-// in center, b, i and marquee elements. Values are inserted unchanged and unescaped.
-std::string ComposeMarkupText(const MarkupInputs& inputs);
+// in center, b, i and marquee elements. Values are inserted unchanged and unescaped, except in
+// the opening marquee tag, whose every letter `letterCase` puts in the chosen case.
+std::string ComposeMarkupText(const MarkupInputs& inputs, CharacterCase letterCase);
 
 } // namespace quilvane

@@ -7,12 +7,12 @@
 #include "ui/main/list_combo_box.h"
 #include "ui/main/main_procedure.h"
 #include "ui/preview.h"
+#include "ui/typing.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -347,9 +347,7 @@ TEST_F(Form1Test, TypedSizeAndFaceStayTypedWhenTheFocusLeaves) {
     for (const auto& [box, text] : typed) {
         box->setFocus();
         box->lineEdit()->selectAll();
-        QInputMethodEvent composed; // as an input method delivers Japanese
-        composed.setCommitString(text);
-        QApplication::sendEvent(QApplication::focusWidget(), &composed);
+        CommitText(*QApplication::focusWidget(), text);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(box->currentText(), text);
         EXPECT_EQ(box->ListIndex(), -1);

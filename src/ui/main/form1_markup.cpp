@@ -2,6 +2,7 @@
 // boxes, the size box and the face box, with their previews.
 #include "app/module1.h"
 #include "colour/markup.h"
+#include "platform/letter_case.h"
 #include "platform/services.h"
 #include "ui/main/form1.h"
 #include "ui/main/list_combo_box.h"
@@ -46,7 +47,7 @@ bool Form1::ComposeMarkup(const QString& text) {
                                 kYesNoSecondDefault) == MessageBox::kNo) {
         return false;
     }
-    module_.MarkupText = ComposeMarkupText(InputsFrom(*this, module_, text));
+    module_.MarkupText = ComposeMarkupText(InputsFrom(*this, module_, text), UnicodeLetterCase);
     services_.clipboard.setText(QString::fromStdString(module_.MarkupText));
     Command2->setEnabled(!Check1->isChecked());
     return true;

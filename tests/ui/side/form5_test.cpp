@@ -3,6 +3,7 @@
 #include "ui/side/form5.h"
 #include "ui/side/inverted_scroll_bar.h"
 #include "ui/side/side_bench.h"
+#include "ui/typing.h"
 
 #include <QAction>
 #include <QApplication>
@@ -125,6 +126,34 @@ TEST(Form5Test, WidthRangesFollowPercentOrPixelsAndAnEmptyBoxWritesTheDefault) {
         w.Command1->click();
     });
     EXPECT_EQ(b.module.MarqueeWidth, "");
+}
+
+// Every letter of the tag changes case, one character for one: a letter without a
+// one-character counterpart ("ß") stays.
+TEST(Form5Test, TheMarqueeTagChangesTheCaseOfEveryLetter) {
+    SideBench b;
+    b.main->Check1->click(); // Marquee
+    b.main->Text1->setText(QStringLiteral("Hi"));
+    b.WhileOpen<Form5>(&Form1::Command6_Click, [](Form5& w) {
+        w.Check2->click(); // width on
+        for (const auto& [box, text] :
+             {std::pair{w.Text2, "6é"}, {w.Text1, "ａ9"}, {w.Text3, "ß"}}) {
+            box->selectAll();
+            CommitText(*box, QString::fromUtf8(text));
+        }
+        w.Command1->click();
+    });
+    const auto tag = [&b](bool small) {
+        b.main->komoji->setChecked(small);
+        b.main->Command4_Click();
+        const QString markup = b.fakes.clipboard.content;
+        const qsizetype start = markup.indexOf(small ? "<marquee" : "<MARQUEE");
+        return markup.mid(start, markup.indexOf('>', start) + 1 - start).toStdString();
+    };
+    EXPECT_EQ(tag(false), "<MARQUEE DIRECTION = \"LEFT\" SCROLLAMOUNT = \"6É\" SCROLLDELAY = "
+                          "\"Ａ9\" BEHAVIOR = \"SCROLL\" WIDTH = \"ß%\">");
+    EXPECT_EQ(tag(true), "<marquee direction = \"left\" scrollamount = \"6é\" scrolldelay = "
+                         "\"ａ9\" behavior = \"scroll\" width = \"ß%\">");
 }
 
 TEST(Form5Test, TheTopEndOfABarCarriesTheLargerValue) {

@@ -52,6 +52,47 @@ MarkupInputs StateB(bool small, std::string text) {
             .small = small};
 }
 
+// ASCII and a few wider letters, as the platform's tables map them; "ß" has no one-character
+// capital.
+char32_t TestLetterCase(char32_t c, bool small) {
+    const std::pair<char32_t, char32_t> pairs[] = {{U'é', U'É'}, {U'ａ', U'Ａ'}, {U'ｌ', U'Ｌ'}};
+    for (const auto& [lower, upper] : pairs) {
+        if (c == (small ? upper : lower)) {
+            return small ? lower : upper;
+        }
+    }
+    if (small && c >= U'A' && c <= U'Z') {
+        return c - U'A' + U'a';
+    }
+    if (!small && c >= U'a' && c <= U'z') {
+        return c - U'a' + U'A';
+    }
+    return c;
+}
+
+TEST(AppendInCase, ChangesOneCharacterAtATimeAndKeepsBytesThatAreNoUtf8) {
+    struct Row {
+        const char* text;
+        bool small;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {"6é", false, "6É"},
+        {"6É", true, "6é"},
+        {"ａ9", false, "Ａ9"},
+        {"Ａ9", true, "ａ9"},
+        {"ßx", false, "ßX"},
+        {"😀é", false, "😀É"},
+        {"a\xC3(\xC0\xAF\xED\xA0\x80\xF4\x90\x80\x80z\xE3\x81", false,
+         "A\xC3(\xC0\xAF\xED\xA0\x80\xF4\x90\x80\x80Z\xE3\x81"},
+    };
+    for (const Row& row : rows) {
+        std::string out = "<";
+        AppendInCase(out, row.text, row.small, TestLetterCase);
+        EXPECT_EQ(out, std::string("<") + row.expected) << row.text;
+    }
+}
+
 template <typename Change> MarkupInputs Plain(bool small, std::string text, Change change) {
     MarkupInputs inputs{std::move(text), "000000"};
     inputs.small = small;
@@ -83,17 +124,17 @@ TEST(ComposeMarkupText, ComposesEachFormByteForByte) {
          R"(<font color = "000000"><marquee>x</marquee></font>)"},
         {Plain(false, "", [](MarkupInputs& in) { in.marquee = true; }),
          R"(<MARQUEE><FONT COLOR = "000000"></MARQUEE>)"},
-        // Values go in unescaped; case conversion touches ASCII letters only.
+        // Values go in unescaped; only the marquee tag changes case, every letter of it.
         {Plain(false, R"(<a&">)",
                [](MarkupInputs& in) {
                    in.italic = in.bold = in.center = in.marquee = true;
                    in.faceText = R"("Ｆace")";
                    in.marqueeAttributes.direction = R"( direction = "ｌeft")";
                }),
-         R"(<CENTER><B><I><FONT COLOR = "000000" FACE = ""Ｆace""><MARQUEE DIRECTION = "ｌEFT"><a&"></MARQUEE></FONT></I></B></CENTER>)"},
+         R"(<CENTER><B><I><FONT COLOR = "000000" FACE = ""Ｆace""><MARQUEE DIRECTION = "ＬEFT"><a&"></MARQUEE></FONT></I></B></CENTER>)"},
     };
     for (const auto& [inputs, expected] : rows) {
-        EXPECT_EQ(ComposeMarkupText(inputs), expected);
+        EXPECT_EQ(ComposeMarkupText(inputs, TestLetterCase), expected);
     }
 }
 

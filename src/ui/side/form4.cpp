@@ -48,6 +48,7 @@ void Form4::CreateControls() {
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setTabChangesFocus(true);
+    (new LineMarks(Text1))->RegisterOn(*Text1->document());
     Command1 = Button(this, "Command1", "&Ok", 2640);
     Command2 = Button(this, "Command2", "&Cancel", 3600);
     SetCancelButton(Command2);
@@ -76,7 +77,7 @@ void Form4::Form_Load() {
         SetPreviewItalic(*Text1, true);
     }
 
-    Text1->setPlainText(LongTextForEditing(main_.Text1->text()));
+    LoadLongText(*Text1->document(), main_.Text1->text());
 
     Services& services = main_.services();
     const QPoint placed = LongTextPlacement(main_.TopTwips(), main_.LeftTwips(), OuterWidthTwips(),
@@ -89,8 +90,7 @@ void Form4::Form_Load() {
 }
 
 void Form4::Command1_Click() {
-    main_.Text1->setText(
-        LongTextFromEditing(Text1->document()->toRawText(), main_.komoji->isChecked()));
+    main_.Text1->setText(LongTextFromEditing(*Text1->document(), main_.komoji->isChecked()));
     accept();
 }
 

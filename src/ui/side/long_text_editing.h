@@ -1,21 +1,43 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
+#include <QTextObjectInterface>
+
+class QTextDocument;
 
 namespace quilvane {
 
-// The long text window edits the main window's one-line text over several lines. Its text box
-// keeps a line break as a paragraph separator (Enter) or a line separator (Shift+Enter), and
-// would start a new line at every lone carriage return or line feed as well. In the stored text
-// only the pair carriage return + line feed is a line break; a lone one is kept, so the window
-// shows it as its control picture (U+240D, U+240A) instead and gives it back unchanged.
+// The long text window edits the main window's one-line text over several lines. In the stored
+// text only the pair carriage return + line feed is a line break, shown as a new line. The text
+// box would also start a new line at a lone carriage return or line feed, at the line and
+// paragraph separators (U+2028, U+2029) and at its own frame characters, so each of those stands
+// in the box as a mark: an object drawn as a small labelled frame, which no typed character can
+// be mistaken for, and which gives the character back unchanged.
 
-// The main window's text as the text box shows it: every line-break tag, in any letter case, a
-// new line.
-QString LongTextForEditing(const QString& mainText);
+// Draws the marks; registered on the box's document once.
+class LineMarks : public QObject, public QTextObjectInterface {
+    Q_OBJECT
+    Q_INTERFACES(QTextObjectInterface)
+public:
+    using QObject::QObject;
 
-// The text box's raw text as the main window takes it back: every new line the tag "<br>"
-// (small) or "<BR>", the control pictures the lone characters again.
-QString LongTextFromEditing(const QString& editorText, bool small);
+    // Lets `document` draw marks; the document must outlive nothing of this object.
+    void RegisterOn(QTextDocument& document);
+
+    QSizeF intrinsicSize(QTextDocument* document, int positionInDocument,
+                         const QTextFormat& format) override;
+    void drawObject(QPainter* painter, const QRectF& rect, QTextDocument* document,
+                    int positionInDocument, const QTextFormat& format) override;
+};
+
+// Fills `document` with the main window's text: every line-break tag, in any letter case, a new
+// line; the characters above marks.
+void LoadLongText(QTextDocument& document, const QString& mainText);
+
+// The document's text as the main window takes it back: every new line the tag "<br>" (small)
+// or "<BR>", every mark its character again. A line separator the user made (Shift+Enter) is a
+// new line like Enter's.
+QString LongTextFromEditing(const QTextDocument& document, bool small);
 
 } // namespace quilvane

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
 
 namespace quilvane {
 namespace {
@@ -19,19 +20,22 @@ TEST(Form4Test, ShowsTagsAsLinesAndWritesLinesBackAsTags) {
     struct Row {
         const char* main;
         bool komoji;
-        const char* shown; // the box's lines, joined by "|"
-        const char* typed; // typed at the end, Enter as "\n"
+        const char* shown; // the box's lines joined by "|", a mark as "#"
+        const char* typed; // typed at the end, Enter as "\n", Shift+Enter as "\v"
         const char* back;
     };
     const Row rows[] = {
         {"Hello<br>World", false, "Hello|World", "", "Hello<BR>World"},
         {"a<Br>b<bR>c<BR>", true, "a|b|c|", "", "a<br>b<br>c<br>"},
         {"", false, "", "", ""},
-        {"", true, "", "x\n\ny", "x<br><br>y"},
+        {"", true, "", "x\n\vy", "x<br><br>y"},
         {"a<br/>b<br class=\"z\">c", false, "a<br/>b<br class=\"z\">c", "\n",
          "a<br/>b<br class=\"z\">c<BR>"},
-        // Lone carriage returns and line feeds are not line breaks; they come back unchanged.
-        {"1\r2\n3\n\r4<br>", true, "1\u240D2\u240A3\u240A\u240D4|", "5", "1\r2\n3\n\r4<br>5"},
+        // Characters the box would take for new lines are marks, and come back unchanged, also
+        // with a letter typed right after one; their look-alikes are plain characters.
+        {"1\r2\n3\n\r4<br>", true, "1#2#3##4|", "5", "1\r2\n3\n\r4<br>5"},
+        {"x\u2028y\u2029z\uFDD0\r", false, "x#y#z##", "w", "x\u2028y\u2029z\uFDD0\rw"},
+        {"\u240D\u240A\uFFFC", false, "\u240D\u240A\uFFFC", "", "\u240D\u240A\uFFFC"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.main);
@@ -39,12 +43,23 @@ TEST(Form4Test, ShowsTagsAsLinesAndWritesLinesBackAsTags) {
         b.main->Text1->setText(QString::fromUtf8(row.main));
         b.main->komoji->setChecked(row.komoji);
         b.WhileOpen<Form4>(&Form1::Command5_Click, [&row](Form4& window) {
-            EXPECT_EQ(window.Text1->toPlainText().replace(u'\n', u'|'),
-                      QString::fromUtf8(row.shown));
+            QString shown;
+            for (QTextBlock block = window.Text1->document()->begin(); block.isValid();
+                 block = block.next()) {
+                for (auto it = block.begin(); !it.atEnd(); ++it) {
+                    const QTextFragment fragment = it.fragment();
+                    shown += fragment.charFormat().objectType() != 0
+                                 ? QString(fragment.length(), u'#')
+                                 : fragment.text();
+                }
+                shown += block.next().isValid() ? QStringLiteral("|") : QString();
+            }
+            EXPECT_EQ(shown, QString::fromUtf8(row.shown));
             window.Text1->moveCursor(QTextCursor::End);
             for (const QChar c : QString::fromUtf8(row.typed)) {
-                if (c == u'\n') {
-                    QTest::keyClick(window.Text1, Qt::Key_Return);
+                if (c == u'\n' || c == u'\v') {
+                    QTest::keyClick(window.Text1, Qt::Key_Return,
+                                    c == u'\v' ? Qt::ShiftModifier : Qt::NoModifier);
                 } else {
                     QTest::keyClicks(window.Text1, QString(c));
                 }

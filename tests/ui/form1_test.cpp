@@ -7,7 +7,7 @@
 #include "ui/main/list_combo_box.h"
 #include "ui/main/main_procedure.h"
 #include "ui/preview.h"
-#include "ui/typing.h"
+#include "ui/user_input.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace quilvane {
@@ -236,15 +235,6 @@ TEST_F(Form1Test, TabGoesFromTheTextToSaveExitAndTheBars) {
                                         form->HScroll2, form->HScroll3}));
 }
 
-// Sends one notch of the wheel to `widget`: up (away from the user) or down, or tilted to the
-// right or left.
-void TurnWheel(QWidget* widget, QPoint angle) {
-    const QPointF centre(widget->width() / 2.0, widget->height() / 2.0);
-    QWheelEvent wheel(centre, widget->mapToGlobal(centre), QPoint(), angle, Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(widget, &wheel);
-}
-
 TEST_F(Form1Test, ColourBarsFollowTheKeysAndTheWheelAndShowTheirFocus) {
     FillValidStore(fakes.store);
     const auto form = Start();
@@ -274,13 +264,13 @@ TEST_F(Form1Test, ColourBarsFollowTheKeysAndTheWheelAndShowTheirFocus) {
 
     // Away from the user or to the right raises the value, as on a slider.
     form->HScroll1->setValue(128);
-    TurnWheel(form->HScroll1, QPoint(0, 120));
+    TurnWheel(*form->HScroll1, QPoint(0, 120));
     EXPECT_GT(form->HScroll1->value(), 128);
     form->HScroll1->setValue(128);
-    TurnWheel(form->HScroll1, QPoint(0, -120));
+    TurnWheel(*form->HScroll1, QPoint(0, -120));
     EXPECT_LT(form->HScroll1->value(), 128);
     form->HScroll1->setValue(128);
-    TurnWheel(form->HScroll1, QPoint(-120, 0)); // Qt gives a tilt to the right as negative
+    TurnWheel(*form->HScroll1, QPoint(-120, 0)); // Qt gives a tilt to the right as negative
     EXPECT_GT(form->HScroll1->value(), 128);
 }
 

@@ -3,7 +3,7 @@
 #include "ui/side/form5.h"
 #include "ui/side/inverted_scroll_bar.h"
 #include "ui/side/side_bench.h"
-#include "ui/typing.h"
+#include "ui/user_input.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QWheelEvent>
 #include <algorithm>
 
 namespace quilvane {
@@ -176,10 +175,7 @@ TEST(Form5Test, TheTopEndOfABarCarriesTheLargerValue) {
             EXPECT_EQ(bar.value(), row.value) << QKeySequence(row.key).toString().toStdString();
         }
         EXPECT_EQ(w.Text1->text(), "0");
-        const QPointF centre(bar.width() / 2.0, bar.height() / 2.0);
-        QWheelEvent away(centre, bar.mapToGlobal(centre), QPoint(), QPoint(0, 120), Qt::NoButton,
-                         Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(&bar, &away);
+        TurnWheel(bar, QPoint(0, 120)); // away from the user: up, to the larger values
         EXPECT_GT(bar.value(), 0);
         w.close();
     });

@@ -347,6 +347,12 @@ TEST_F(Form1Test, TypedSizeAndFaceStayTypedWhenTheFocusLeaves) {
     EXPECT_EQ(fakes.clipboard.content,
               QString::fromUtf8(
                   "<FONT COLOR = \"808080\" SIZE = \"なし\" FACE = \"Noto Serif\">x</FONT>"));
+
+    // An arrow key picks a list item again.
+    form->Combo1->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(form->Combo1->currentText(), QStringLiteral("4"));
+    EXPECT_EQ(form->Combo1->ListIndex(), 4);
 }
 
 TEST_F(Form1Test, ClosingWritesWhatIsShownInOrder) {

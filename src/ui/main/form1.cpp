@@ -108,7 +108,9 @@ void Form1::CreateControls() {
     Label2 = ChannelValue(client, "Label2", "55", 2640, 480, 615, darkGreen);
     Label7 = ColourLetter(client, "Label7", "B", 840, pureBlue);
     HScroll3 = ChannelBar(client, "HScroll3", 840);
-    Label3 = ChannelValue(client, "Label3", "255", 2760, 840, 495, pureBlue);
+    // Wider to the left than the design (2760, 495) so that "255" in the installed face is not cut
+    // off; the text is right-aligned and the label transparent, so nothing else moves.
+    Label3 = ChannelValue(client, "Label3", "255", 2640, 840, 615, pureBlue);
 
     Label8 = Captioned<QLabel>(client, "Label8", "CODE", 12, 3480, 80, 735, 255);
     Text2 = PlaceControl(new QLineEdit(client), "Text2", 3600, 335, 855, 360);
@@ -123,11 +125,15 @@ void Form1::CreateControls() {
     Command5 = Captioned<QPushButton>(client, "Command5", "S&tring", 12, 120, 1320, 855, 375);
     Text1 = PlaceControl(new QLineEdit(client), "Text1", 1080, 1320, 3495, 345);
     Text1->setMaxLength(std::numeric_limits<int>::max()); // a long text must not be cut off
+    // The installed face's line is taller than the design face's: the box's inner margin above
+    // and below holds the descenders.
+    Text1->setTextMargins(0, -1, 0, -1);
 
     Label11 = Captioned<QLabel>(client, "Label11", "FACE", 12, 240, 1830, 615, 255);
     Combo2 = PlaceControl(new ListComboBox(client), "Combo2", 1080, 1800, 1935, 315);
     Combo2->setFont(UiFont(Face::PGothic, 9.75));
-    Label9 = Captioned<QLabel>(client, "Label9", "SIZE", 12, 3195, 1830, 495, 255);
+    // One pixel wider than the design (495) so that the installed face's "SIZE" is not cut off.
+    Label9 = Captioned<QLabel>(client, "Label9", "SIZE", 12, 3195, 1830, 510, 255);
     Combo1 = PlaceControl(new ListComboBox(client), "Combo1", 3840, 1800, 735, 315);
     Combo1->setFont(UiFont(Face::PGothic, 9.75));
     Combo1->addItems({QString::fromUtf8("なし"), QStringLiteral("1"), QStringLiteral("2"),
@@ -139,6 +145,11 @@ void Form1::CreateControls() {
     Check2 = Captioned<QCheckBox>(client, "Check2", "Bold", 9.75, 2160, 2200, 735, 375);
     Check3 = Captioned<QCheckBox>(client, "Check3", "Italic", 9.75, 2910, 2200, 735, 375);
     Check4 = Captioned<QCheckBox>(client, "Check4", "Center", 9.75, 3720, 2200, 975, 375);
+    // The caption starts as close to the box as on the design platform, so "Marquee" stays clear
+    // of Detail and "Italic" inside its box.
+    for (QCheckBox* check : {Check1, Check2, Check3, Check4}) {
+        check->setStyleSheet(QStringLiteral("QCheckBox { spacing: 4px; }"));
+    }
     Command1 = Captioned<QPushButton>(client, "Command1", "Fav&ourite", 12, 120, 2690, 1215, 495);
     Command2 = Captioned<QPushButton>(client, "Command2", "&AddSave", 9.75, 1800, 2690, 855, 495);
     Command4 = Captioned<QPushButton>(client, "Command4", "&Save", 12, 2760, 2690, 855, 495);

@@ -8,6 +8,8 @@ ListComboBox::ListComboBox(QWidget* parent) : QComboBox(parent) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr); // no inline completion: the typed text is what the markup gets
+    // The text starts at the edit field's edge, so that "なし" fits the narrow size box whole.
+    lineEdit()->setTextMargins(-2, 0, 0, 0);
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { typed_ = true; });
     connect(this, &QComboBox::activated, this, [this] { typed_ = false; });
 }

@@ -1,0 +1,53 @@
+// All five windows as a user first sees them: every caption fits its control with the faces
+// that are installed, every window carries the program's icon, and a screen reader can name
+// every control.
+#include "ui/favourites/form3.h"
+#include "ui/side/form2.h"
+#include "ui/side/form4.h"
+#include "ui/side/form5.h"
+#include "ui/side/side_bench.h"
+#include "ui/text_fit.h"
+
+#include <QAction>
+#include <QScreen>
+
+namespace quilvane {
+namespace {
+
+// The main window with the widest colour values and the code shown with "#", and the four side
+// windows with every control shown.
+struct FiveWindows : SideBench {
+    FiveWindows() {
+        main->white->trigger();
+        main->code->trigger();
+        favourites = std::make_unique<Form3>(*main);
+        longText = std::make_unique<Form4>(*main);
+        marquee = std::make_unique<Form5>(*main);
+        about = std::make_unique<Form2>(*main);
+        about->Form_GotFocus();
+        for (QWidget* window : windows()) {
+            window->show();
+        }
+    }
+
+    std::vector<QWidget*> windows() const {
+        return {main.get(), favourites.get(), longText.get(), marquee.get(), about.get()};
+    }
+
+    std::unique_ptr<Form3> favourites;
+    std::unique_ptr<Form4> longText;
+    std::unique_ptr<Form5> marquee;
+    std::unique_ptr<Form2> about;
+};
+
+TEST(LooksTest, EveryCaptionFitsItsControlAt96Dpi) {
+    ASSERT_EQ(QApplication::primaryScreen()->logicalDotsPerInch(), 96);
+    const FiveWindows w;
+    for (const QWidget* window : w.windows()) {
+        EXPECT_EQ(ControlsWhoseTextDoesNotFit(*window).join(QLatin1Char('\n')).toStdString(), "")
+            << window->objectName().toStdString();
+    }
+}
+
+} // namespace
+} // namespace quilvane

@@ -2,6 +2,7 @@
 // that are installed, every window carries the program's icon, and a screen reader can name
 // every control.
 #include "ui/favourites/form3.h"
+#include "ui/program_icon.h"
 #include "ui/side/form2.h"
 #include "ui/side/form4.h"
 #include "ui/side/form5.h"
@@ -47,6 +48,23 @@ TEST(LooksTest, EveryCaptionFitsItsControlAt96Dpi) {
         EXPECT_EQ(ControlsWhoseTextDoesNotFit(*window).join(QLatin1Char('\n')).toStdString(), "")
             << window->objectName().toStdString();
     }
+}
+
+// Fails when the icon's resource is not linked into the program.
+TEST(LooksTest, EveryFramedWindowCarriesTheProgramIcon) {
+    const QIcon icon = ProgramIcon();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(32, 32)));
+    const QImage picture = icon.pixmap(32).toImage();
+    const FiveWindows w;
+    for (const QWidget* window :
+         {static_cast<QWidget*>(w.main.get()), static_cast<QWidget*>(w.favourites.get()),
+          static_cast<QWidget*>(w.longText.get()), static_cast<QWidget*>(w.marquee.get())}) {
+        EXPECT_EQ(window->windowIcon().pixmap(32).toImage(), picture)
+            << window->objectName().toStdString();
+    }
+    // The about box is a tool window, designed without an icon.
+    EXPECT_TRUE(w.about->windowIcon().isNull());
 }
 
 } // namespace

@@ -75,7 +75,6 @@ Form3::Form3(Form1& main) : SideWindow(main) {
     setWindowTitle(QStringLiteral("Form3"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(main.windowIcon());
     setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
     CreateControls();
     ConnectHandlers();

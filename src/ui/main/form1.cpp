@@ -8,6 +8,7 @@
 #include "ui/main/list_combo_box.h"
 #include "ui/menu_colour.h"
 #include "ui/place_control.h"
+#include "ui/program_icon.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -76,7 +77,7 @@ Form1::Form1(Module1& module, Services& services) : module_(module), services_(s
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(QStringLiteral(":/quilvane.png")));
+    setWindowIcon(ProgramIcon());
     setFont(UiFont(Face::PGothic, 14.25));
     QPalette background = palette();
     background.setColor(QPalette::Window, MenuColour());

@@ -36,7 +36,6 @@ Form4::Form4(Form1& main) : SideWindow(main) {
     setWindowTitle(QStringLiteral("Long Sentence Mode"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(main.windowIcon());
     CreateControls();
     Form_Load();
 }

@@ -73,7 +73,6 @@ Form5::Form5(Form1& main) : SideWindow(main) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(main.windowIcon());
     setFont(UiFont(Face::PGothic, 9));
     // Frame captions sit on the frame's top line; styles that put the line below the caption
     // would draw it through the controls at the top of a frame.

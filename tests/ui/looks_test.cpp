@@ -9,6 +9,9 @@
 #include "ui/side/side_bench.h"
 #include "ui/text_fit.h"
 
+#include "ui/main/list_combo_box.h"
+
+#include <QAbstractItemView>
 #include <QAction>
 #include <QScreen>
 
@@ -48,6 +51,23 @@ TEST(LooksTest, EveryCaptionFitsItsControlAt96Dpi) {
         EXPECT_EQ(ControlsWhoseTextDoesNotFit(*window).join(QLatin1Char('\n')).toStdString(), "")
             << window->objectName().toStdString();
     }
+}
+
+TEST(LooksTest, FaceListIsAsWideAsItsLongestName) {
+    SideBench b;
+    b.fakes.screen.faces = {QStringLiteral("DejaVu Math TeX Gyre"),
+                            QStringLiteral("Noto Sans Mono CJK JP Regular Extra Long")};
+    b.main = std::make_unique<Form1>(b.module, b.services);
+    b.main->show();
+    ListComboBox& faces = *b.main->Combo2;
+    faces.showPopup();
+    const QAbstractItemView& list = *faces.view();
+    for (int row = 0; row < faces.count(); ++row) {
+        const QModelIndex item = list.model()->index(row, 0);
+        EXPECT_GE(list.viewport()->width(), list.sizeHintForIndex(item).width())
+            << faces.itemText(row).toStdString();
+    }
+    faces.hidePopup();
 }
 
 // Fails when the icon's resource is not linked into the program.

@@ -1,6 +1,8 @@
 #include "ui/main/list_combo_box.h"
 
+#include <QAbstractItemView>
 #include <QLineEdit>
+#include <QScrollBar>
 
 namespace quilvane {
 
@@ -31,6 +33,13 @@ void ListComboBox::setTextAsProgram(const QString& text) {
         typed_ = true;
         setEditText(text);
     }
+}
+
+void ListComboBox::WidenListToItems() {
+    QAbstractItemView* list = view();
+    list->setTextElideMode(Qt::ElideNone);
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                          list->verticalScrollBar()->sizeHint().width());
 }
 
 } // namespace quilvane

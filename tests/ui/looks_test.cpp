@@ -6,14 +6,20 @@
 #include "ui/side/form2.h"
 #include "ui/side/form4.h"
 #include "ui/side/form5.h"
+#include "ui/side/inverted_scroll_bar.h"
 #include "ui/side/side_bench.h"
 #include "ui/text_fit.h"
 
 #include "ui/main/list_combo_box.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 
 namespace quilvane {
 namespace {
@@ -51,6 +57,54 @@ TEST(LooksTest, EveryCaptionFitsItsControlAt96Dpi) {
         EXPECT_EQ(ControlsWhoseTextDoesNotFit(*window).join(QLatin1Char('\n')).toStdString(), "")
             << window->objectName().toStdString();
     }
+}
+
+// What a screen reader calls the control. A combo box's own name is its text on Linux, so the
+// label that labels it names it there.
+QString SpokenName(QWidget* control) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    if (accessible == nullptr) {
+        return {};
+    }
+    const auto labels = accessible->relations(QAccessible::Label);
+    if (accessible->role() == QAccessible::ComboBox && !labels.isEmpty()) {
+        return labels.front().first->text(QAccessible::Name);
+    }
+    return accessible->text(QAccessible::Name).trimmed();
+}
+
+// Every control of the window that a screen reader could not name, as "window.control".
+QStringList ControlsWithoutAccessibleName(const QWidget& window) {
+    QStringList nameless;
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        const bool container = control->metaObject() == &QWidget::staticMetaObject;
+        if (control->window() != &window || container || control->objectName().isEmpty() ||
+            control->objectName().startsWith("qt_")) {
+            continue;
+        }
+        if (SpokenName(control).isEmpty()) {
+            nameless.append(window.objectName() + "." + control->objectName() + " " +
+                            control->metaObject()->className());
+        }
+    }
+    return nameless;
+}
+
+TEST(LooksTest, ScreenReadersCanNameEveryControl) {
+    const FiveWindows w;
+    for (const QWidget* window : w.windows()) {
+        EXPECT_EQ(ControlsWithoutAccessibleName(*window).join(' ').toStdString(), "");
+    }
+    const auto name = SpokenName;
+    const Form1& main = *w.main;
+    EXPECT_EQ(
+        QStringList({name(main.HScroll1), name(main.HScroll2), name(main.HScroll3),
+                     name(main.Text2), name(main.Combo2), name(main.Combo1), name(main.Command2)}),
+        QStringList({"R", "G", "B", "CODE", "FACE", "SIZE", "AddSave"}));
+    EXPECT_EQ(name(w.favourites->Command2[10]), "Call 10");
+    EXPECT_EQ(name(w.favourites->Command3[1]), "Save 1");
+    EXPECT_EQ(name(w.favourites->Color[0]), "Color Now");
+    EXPECT_EQ(name(w.marquee->VScroll2), name(w.marquee->Label2));
 }
 
 TEST(LooksTest, FaceListIsAsWideAsItsLongestName) {

@@ -192,7 +192,7 @@ QStringList ControlsWhoseTextDoesNotFit(const QWidget& window) {
     QStringList misfits;
     for (const QWidget* control : window.findChildren<QWidget*>()) {
         const std::optional<Caption> caption = CaptionOf(*control);
-        if (!caption || !control->isVisibleTo(&window)) {
+        if (!caption || control->window() != &window || !control->isVisibleTo(&window)) {
             continue;
         }
         const QRect uncovered = UncoveredRect(*control);

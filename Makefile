@@ -1,11 +1,15 @@
 # The two commands of the README: `make run` starts Quilvane, `make test` passes the suite.
-# Both install what is missing first.
+# Both install what is missing first, unless SKIP_DEPS=1.
 JOBS ?= $(shell nproc)
 
 .PHONY: deps build run test asan-test bench fuzz package format clean
 
+# SKIP_DEPS=1 leaves the Debian packages alone (a machine without apt or sudo, where they are
+# installed by other means).
 deps:
+ifneq ($(SKIP_DEPS),1)
 	@scripts/install-deps
+endif
 
 build: deps
 	@cmake --preset release >/dev/null

@@ -51,8 +51,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION web)
 # dpkg-shlibdeps derives the Qt runtime libraries (libqt6widgets6 …) from the linked executable;
 # the X11 platform plugin ships in libqt6gui6.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window texts are Japanese: without a CJK face they show as boxes.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk | fonts-ipafont-gothic")
+# The window texts are Japanese: without a CJK face they show as boxes. The IPA faces keep the
+# designed widths; the help command opens its page through xdg-open.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic | fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

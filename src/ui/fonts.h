@@ -4,13 +4,13 @@
 
 namespace quilvane {
 
-// The two Japanese faces the windows are designed in, requested with fallbacks (their Latin
-// names, then installed Japanese faces, then the default) so they look right where missing.
+// The two Japanese faces the windows are designed in. Each stands for the first installed face
+// of a list that starts with a metric-compatible stand-in, so captions keep the designed fit.
 enum class Face { PGothic, Gothic };
 
-QFont UiFont(Face face, double points, bool bold = false);
+// The installed face that stands for the design face, looked up once per run.
+QString InstalledFace(Face face);
 
-// The proportional design face's name, as the preview uses it for "no face".
-inline constexpr auto kPGothicName = "ＭＳ Ｐゴシック";
+QFont UiFont(Face face, double points, bool bold = false);
 
 } // namespace quilvane

@@ -13,6 +13,7 @@
 namespace quilvane {
 
 SideWindow::SideWindow(Form1& main) : QDialog(&main), main_(main) {
+    setWindowIcon(main.windowIcon());
     QPalette background = palette();
     background.setColor(QPalette::Window, MenuColour());
     setPalette(background);

@@ -10,7 +10,8 @@ namespace quilvane {
 
 class Form1;
 
-// A modal window opened from the main window and placed relative to it in twips. Esc presses
+// A modal window opened from the main window, carrying its icon and placed relative to it in
+// twips. Esc presses
 // the window's cancel button when it has one and does nothing otherwise.
 class SideWindow : public QDialog {
     Q_OBJECT

@@ -10,15 +10,28 @@ config="$E2E_TMP/config"
 mkdir "$config"
 file=$(settings_file "$config")
 
+# seeded_bytes COUNT: COUNT bytes from bash's generator, the same for the same seed. Call it in the
+# running shell, not a pipeline or command substitution: a subshell draws from a fresh seed.
+seeded_bytes() {
+    local escapes="" byte i
+    for ((i = 0; i < $1; i++)); do
+        printf -v byte '\\x%02x' $((RANDOM % 256))
+        escapes+=$byte
+    done
+    printf '%b' "$escapes"
+}
+
 # Nothing usable in random bytes with NULs, a bare "[" and a line continuation: every default is
 # written, which is a first write ("Regstory Write"). Had the repair not reached the disk, the
-# message would be the unwritable one, titled "Regstory Error".
+# message would be the unwritable one, titled "Regstory Error". QUILVANE_FAULT_SEED repeats a run.
+seed=${QUILVANE_FAULT_SEED:-$SRANDOM}
+log "garbage from seed $seed (QUILVANE_FAULT_SEED=$seed repeats it)"
+RANDOM=$seed
 {
-    head -c 4096 /dev/urandom
+    seeded_bytes 4096
     printf '\0\0\0\0\n[\n=\n\\\n'
-    head -c 1024 /dev/urandom
+    seeded_bytes 1024
 } >"$file"
-log "garbage, base64: $(base64 -w0 "$file")"
 start_with_message "$config" "Regstory Write"
 expect_usable_store "$config"
 expect_settings "$config" "${DEFAULT_SETTINGS[@]}"

@@ -115,17 +115,20 @@ exit_copy() {
 }
 
 # run_as_unprivileged_user: from here on start_program runs the program as an ordinary user with
-# its own home and runtime folders (as itself when the scenario is not run by root). The X server
-# has no authorization file, so any local user may connect to it.
+# its own home and runtime folders (as itself when the scenario is not run by root). The user runs
+# a copy of the program in the scratch folder, since the checkout may lie in a folder only its
+# owner can enter. The X server has no authorization file, so any local user may connect to it.
 run_as_unprivileged_user() {
     ((EUID == 0)) || return 0
-    local home="$E2E_TMP/home" launcher="$E2E_TMP/as-unprivileged"
+    local home="$E2E_TMP/home" launcher="$E2E_TMP/as-unprivileged" program="$E2E_TMP/program"
     chmod 711 "$E2E_TMP"
-    mkdir -p "$home/runtime"
+    mkdir -p "$home/runtime" "$program"
     chmod 700 "$home/runtime"
     chown -R "$UNPRIVILEGED_USER:$UNPRIVILEGED_USER" "$home"
+    install -m 755 "$QV_BIN" "$program/quilvane"
+    chmod 755 "$program"
     printf '#!/usr/bin/env bash\nexec setpriv --reuid=%s --regid=%s --clear-groups env HOME=%q XDG_RUNTIME_DIR=%q %q\n' \
-        "$UNPRIVILEGED_USER" "$UNPRIVILEGED_USER" "$home" "$home/runtime" "$QV_BIN" >"$launcher"
+        "$UNPRIVILEGED_USER" "$UNPRIVILEGED_USER" "$home" "$home/runtime" "$program/quilvane" >"$launcher"
     chmod 755 "$launcher"
     QV_BIN=$launcher
     PROGRAM_UID=$UNPRIVILEGED_USER

@@ -75,6 +75,8 @@ log "built $(basename "$deb")"
 [[ "$(dpkg-deb -f "$deb" Package)" == quilvane ]] || fail "the package is not named quilvane"
 depends=$(dpkg-deb -f "$deb" Depends)
 [[ "$depends" == *libqt6widgets6* ]] || fail "Depends lacks the Qt runtime: '$depends'"
+[[ "$depends" == *"fonts-ipafont-gothic | fonts-noto-cjk"* ]] || fail "Depends lacks a CJK face: '$depends'"
+[[ "$(dpkg-deb -f "$deb" Recommends)" == *xdg-utils* ]] || fail "Recommends lacks xdg-utils"
 stray=$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -vxE '\./|\./usr/.*' || true)
 [[ -z "$stray" ]] || fail "files outside /usr: $stray"
 

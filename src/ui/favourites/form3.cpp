@@ -38,6 +38,11 @@ QString MemberName(const char* family, int index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(family)).arg(index);
 }
 
+// How a screen reader tells the rows apart: by number, row 0 being the current colour.
+QString RowName(int index) {
+    return index == 0 ? QStringLiteral("Now") : QString::number(index);
+}
+
 QLabel* ValueLabel(QWidget* parent, const char* family, int index, int left, int top,
                    const QColor& textColour) {
     auto* label = PlaceControl(new QLabel(parent), MemberName(family, index), left, top, 435, 255);
@@ -53,6 +58,7 @@ QLabel* Swatch(QWidget* parent, int index, int left, int top) {
     auto* swatch =
         PlaceControl(new QLabel(parent), MemberName("Color", index), left, top, 375, 255);
     swatch->setAutoFillBackground(true);
+    swatch->setAccessibleName(QStringLiteral("Color ") + RowName(index));
     return swatch;
 }
 
@@ -61,6 +67,8 @@ QPushButton* RowButton(QWidget* parent, const char* family, int index, const cha
     auto* button = PlaceControl(new QPushButton(QLatin1String(caption), parent),
                                 MemberName(family, index), left, top, 615, 240);
     button->setFont(UiFont(Face::PGothic, kButtonPoints));
+    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')) + QLatin1Char(' ') +
+                              RowName(index));
     return button;
 }
 
@@ -75,7 +83,6 @@ Form3::Form3(Form1& main) : SideWindow(main) {
     setWindowTitle(QStringLiteral("Form3"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(main.windowIcon());
     setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
     CreateControls();
     ConnectHandlers();

@@ -8,6 +8,7 @@
 #include "ui/main/list_combo_box.h"
 #include "ui/menu_colour.h"
 #include "ui/place_control.h"
+#include "ui/program_icon.h"
 #include "ui/value_scroll_bar.h"
 
 #include <QApplication>
@@ -50,8 +51,10 @@ QLabel* ChannelValue(QWidget* parent, const char* name, const char* caption, int
     return label;
 }
 
-QScrollBar* ChannelBar(QWidget* parent, const char* name, int top) {
+// `letter` names the bar for screen readers, as the letter beside it does for the eye.
+QScrollBar* ChannelBar(QWidget* parent, const char* name, const char* letter, int top) {
     auto* bar = PlaceControl(new ValueScrollBar(Qt::Horizontal, parent), name, 600, top, 2055, 255);
+    bar->setAccessibleName(QLatin1String(letter));
     bar->setRange(0, 255);
     bar->setSingleStep(1);
     bar->setPageStep(10);
@@ -76,7 +79,7 @@ Form1::Form1(Module1& module, Services& services) : module_(module), services_(s
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(QStringLiteral(":/quilvane.png")));
+    setWindowIcon(ProgramIcon());
     setFont(UiFont(Face::PGothic, 14.25));
     QPalette background = palette();
     background.setColor(QPalette::Window, MenuColour());
@@ -101,14 +104,16 @@ void Form1::CreateControls() {
     const QColor darkGreen(0, 192, 0);
     const QColor pureBlue(0, 0, 255);
     Label5 = ColourLetter(client, "Label5", "R", 120, pureRed);
-    HScroll1 = ChannelBar(client, "HScroll1", 120);
+    HScroll1 = ChannelBar(client, "HScroll1", "R", 120);
     Label1 = ChannelValue(client, "Label1", "0", 2640, 120, 615, pureRed);
     Label6 = ColourLetter(client, "Label6", "G", 480, darkGreen);
-    HScroll2 = ChannelBar(client, "HScroll2", 480);
+    HScroll2 = ChannelBar(client, "HScroll2", "G", 480);
     Label2 = ChannelValue(client, "Label2", "55", 2640, 480, 615, darkGreen);
     Label7 = ColourLetter(client, "Label7", "B", 840, pureBlue);
-    HScroll3 = ChannelBar(client, "HScroll3", 840);
-    Label3 = ChannelValue(client, "Label3", "255", 2760, 840, 495, pureBlue);
+    HScroll3 = ChannelBar(client, "HScroll3", "B", 840);
+    // Wider to the left than the design (2760, 495) so that "255" in the installed face is not cut
+    // off; the text is right-aligned and the label transparent, so nothing else moves.
+    Label3 = ChannelValue(client, "Label3", "255", 2640, 840, 615, pureBlue);
 
     Label8 = Captioned<QLabel>(client, "Label8", "CODE", 12, 3480, 80, 735, 255);
     Text2 = PlaceControl(new QLineEdit(client), "Text2", 3600, 335, 855, 360);
@@ -117,19 +122,29 @@ void Form1::CreateControls() {
     QPalette codePalette = Text2->palette();
     codePalette.setColor(QPalette::Base, QColor(192, 192, 192));
     Text2->setPalette(codePalette);
+    Text2->setAccessibleName(Label8->text());
     Command7 = Captioned<QPushButton>(client, "Command7", "&Random", 9.75, 3600, 800, 855, 375);
 
     Label10 = Captioned<QLabel>(client, "Label10", "STRING", 12, 120, 1365, 855, 255);
     Command5 = Captioned<QPushButton>(client, "Command5", "S&tring", 12, 120, 1320, 855, 375);
     Text1 = PlaceControl(new QLineEdit(client), "Text1", 1080, 1320, 3495, 345);
+    Text1->setAccessibleName(Label10->text()); // the design's caption of the box, under String
     Text1->setMaxLength(std::numeric_limits<int>::max()); // a long text must not be cut off
+    // The installed face's line is taller than the design face's: the box's inner margin above
+    // and below holds the descenders.
+    Text1->setTextMargins(0, -1, 0, -1);
 
     Label11 = Captioned<QLabel>(client, "Label11", "FACE", 12, 240, 1830, 615, 255);
     Combo2 = PlaceControl(new ListComboBox(client), "Combo2", 1080, 1800, 1935, 315);
     Combo2->setFont(UiFont(Face::PGothic, 9.75));
-    Label9 = Captioned<QLabel>(client, "Label9", "SIZE", 12, 3195, 1830, 495, 255);
+    Combo2->setAccessibleName(Label11->text());
+    Label11->setBuddy(Combo2); // where a box's name is its text, the label names it
+    // One pixel wider than the design (495) so that the installed face's "SIZE" is not cut off.
+    Label9 = Captioned<QLabel>(client, "Label9", "SIZE", 12, 3195, 1830, 510, 255);
     Combo1 = PlaceControl(new ListComboBox(client), "Combo1", 3840, 1800, 735, 315);
     Combo1->setFont(UiFont(Face::PGothic, 9.75));
+    Combo1->setAccessibleName(Label9->text());
+    Label9->setBuddy(Combo1);
     Combo1->addItems({QString::fromUtf8("なし"), QStringLiteral("1"), QStringLiteral("2"),
                       QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
                       QStringLiteral("6"), QStringLiteral("7")});
@@ -139,8 +154,14 @@ void Form1::CreateControls() {
     Check2 = Captioned<QCheckBox>(client, "Check2", "Bold", 9.75, 2160, 2200, 735, 375);
     Check3 = Captioned<QCheckBox>(client, "Check3", "Italic", 9.75, 2910, 2200, 735, 375);
     Check4 = Captioned<QCheckBox>(client, "Check4", "Center", 9.75, 3720, 2200, 975, 375);
+    // The caption starts as close to the box as on the design platform, so "Marquee" stays clear
+    // of Detail and "Italic" inside its box.
+    for (QCheckBox* check : {Check1, Check2, Check3, Check4}) {
+        check->setStyleSheet(QStringLiteral("QCheckBox { spacing: 4px; }"));
+    }
     Command1 = Captioned<QPushButton>(client, "Command1", "Fav&ourite", 12, 120, 2690, 1215, 495);
     Command2 = Captioned<QPushButton>(client, "Command2", "&AddSave", 9.75, 1800, 2690, 855, 495);
+    Command2->setAccessibleName(QStringLiteral("AddSave")); // one word, whatever the lines
     Command4 = Captioned<QPushButton>(client, "Command4", "&Save", 12, 2760, 2690, 855, 495);
     Command3 = Captioned<QPushButton>(client, "Command3", "&Exit", 12, 3720, 2690, 855, 495);
 }

@@ -81,6 +81,7 @@ void Form1::FillFaceList() {
     Combo2->addItem(QString::fromUtf8("なし"));
     // Every installed face is offered after "なし", in the platform's order.
     Combo2->addItems(services_.screen.fontFaces());
+    Combo2->WidenListToItems();
 }
 
 } // namespace quilvane

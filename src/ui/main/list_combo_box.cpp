@@ -1,6 +1,8 @@
 #include "ui/main/list_combo_box.h"
 
+#include <QAbstractItemView>
 #include <QLineEdit>
+#include <QScrollBar>
 
 namespace quilvane {
 
@@ -11,6 +13,8 @@ ListComboBox::ListComboBox(QWidget* parent) : QComboBox(parent) {
     // When editing ends (focus leaves, Enter), Qt's combo box would turn a typed text that reads
     // like a list item into that item; a typed text stays typed until the user picks an item.
     disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
+    // The text starts at the edit field's edge, so that "なし" fits the narrow size box whole.
+    lineEdit()->setTextMargins(-2, 0, 0, 0);
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { typed_ = true; });
     connect(this, &QComboBox::activated, this, [this] { typed_ = false; });
 }
@@ -32,6 +36,13 @@ void ListComboBox::setTextAsProgram(const QString& text) {
         typed_ = true;
         setEditText(text);
     }
+}
+
+void ListComboBox::WidenListToItems() {
+    QAbstractItemView* list = view();
+    list->setTextElideMode(Qt::ElideNone);
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                          list->verticalScrollBar()->sizeHint().width());
 }
 
 } // namespace quilvane

@@ -17,6 +17,8 @@ public:
     void setListIndex(int index);
     // Sets the text as the program does: a text that is a list item selects that item.
     void setTextAsProgram(const QString& text);
+    // Makes the drop-down list at least as wide as its longest item, so no name is cut short.
+    void WidenListToItems();
 
 private:
     bool typed_ = false;

@@ -38,6 +38,7 @@ Form2::Form2(Form1& main) : SideWindow(main) {
     // A tool window: small caption with a close box, no icon and no taskbar entry.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon());
     setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
     setAutoFillBackground(true);
     SetBackground(kSilver);

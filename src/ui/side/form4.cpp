@@ -36,7 +36,6 @@ Form4::Form4(Form1& main) : SideWindow(main) {
     setWindowTitle(QStringLiteral("Long Sentence Mode"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(main.windowIcon());
     CreateControls();
     Form_Load();
 }
@@ -44,6 +43,7 @@ Form4::Form4(Form1& main) : SideWindow(main) {
 void Form4::CreateControls() {
     Text1 = PlaceControl(new QPlainTextEdit(this), "Text1", 120, 120, 4455, 1305);
     Text1->setFont(UiFont(Face::PGothic, 11.25));
+    Text1->setAccessibleName(QStringLiteral("STRING")); // the main window's text, on several lines
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

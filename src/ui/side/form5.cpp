@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <tuple>
 
 namespace quilvane {
 
@@ -73,7 +74,6 @@ Form5::Form5(Form1& main) : SideWindow(main) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(main.windowIcon());
     setFont(UiFont(Face::PGothic, 9));
     // Frame captions sit on the frame's top line; styles that put the line below the caption
     // would draw it through the controls at the top of a frame.
@@ -101,6 +101,12 @@ void Form5::CreateControls() {
         PlaceControl(new QLabel(QString::fromUtf8("移動量"), Frame2), "Label2", 120, 720, 615, 255);
     Text2 = Box(Frame2, "Text2", "6", 960, 680, 495);
     VScroll2 = Bar(Frame2, "VScroll2", 1440, 680, 256, 1);
+    // Each box and its bar are named by the caption beside them, not by their frame's.
+    for (auto [caption, box, bar] :
+         {std::tuple{Label1, Text1, VScroll1}, {Label2, Text2, VScroll2}}) {
+        box->setAccessibleName(caption->text());
+        bar->setAccessibleName(caption->text());
+    }
 
     Frame3 = Frame(this, "Frame3", "動作", 3360, 0, 1215, 1095);
     Option2[0] = Option(Frame3, "Option2_0", "ｽｸﾛｰﾙ", 200, 240, 855);

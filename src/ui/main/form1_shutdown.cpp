@@ -22,7 +22,7 @@ constexpr int kYesNoQuestion = 4 + 32;
 
 void Form1::Command3_Click() {
     if (dialog->isChecked() &&
-        services_.messages.show(QString::fromUtf8("Quilvaneを終了しますか？"),
+        services_.messages.show(this, QString::fromUtf8("Quilvaneを終了しますか？"),
                                 QString::fromUtf8("終了？"), kYesNoQuestion) == MessageBox::kNo) {
         return;
     }
@@ -56,7 +56,7 @@ void Form1::Form_QueryUnload() {
     module_.reg_Last_Color =
         RgbString(Rgb{Label1->text().toInt(), Label2->text().toInt(), Label3->text().toInt()});
     if (!SaveSettings(services_.store, module_)) {
-        ShowMessage(services_.messages, kStoreUnwritableMessage);
+        ShowMessage(services_.messages, this, kStoreUnwritableMessage);
     }
 }
 

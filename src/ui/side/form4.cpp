@@ -38,7 +38,6 @@ Form4::Form4(Form1& main) : SideWindow(main) {
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowIcon(main.windowIcon());
     CreateControls();
-    Form_Load();
 }
 
 void Form4::CreateControls() {

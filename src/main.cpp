@@ -1,6 +1,7 @@
 #include "app/module1.h"
 #include "platform/qt_services.h"
 #include "platform/qt_settings_store.h"
+#include "platform/session_end.h"
 #include "platform/wayland.h"
 #include "ui/main/form1.h"
 #include "ui/main/main_procedure.h"
@@ -24,5 +25,7 @@ int main(int argc, char** argv) {
     quilvane::Module1 module;
 
     const auto form = quilvane::Main(module, services);
+    quilvane::Form1& mainWindow = *form;
+    quilvane::WatchSessionEndSignals(mainWindow, [&mainWindow] { mainWindow.EndSession(); });
     return QApplication::exec();
 }

@@ -134,11 +134,16 @@ start_window_manager() {
     log "openbox (pid $WM_PID) manages $DISPLAY"
 }
 
-# start_program CONFIG_DIR: runs quilvane with CONFIG_DIR as its settings folder.
+# What start_program changes in the program's environment (env options first, then assignments):
+# an X11 session. A scenario may set its own.
+PROGRAM_ENV=(-u WAYLAND_DISPLAY -u XDG_SESSION_TYPE QT_QPA_PLATFORM=xcb)
+
+# start_program CONFIG_DIR: runs quilvane with CONFIG_DIR as its settings folder. It does not
+# ignore Ctrl+C (SIGINT), as a program a terminal starts in the foreground.
 start_program() {
     APP_RUN=$((APP_RUN + 1))
-    env -u WAYLAND_DISPLAY -u XDG_SESSION_TYPE XDG_CONFIG_HOME="$1" XDG_RUNTIME_DIR="$E2E_TMP/runtime" \
-        QT_QPA_PLATFORM=xcb "$QV_BIN" >"$E2E_TMP/app$APP_RUN.log" 2>&1 &
+    env --default-signal=INT "${PROGRAM_ENV[@]}" XDG_CONFIG_HOME="$1" \
+        XDG_RUNTIME_DIR="$E2E_TMP/runtime" "$QV_BIN" >"$E2E_TMP/app$APP_RUN.log" 2>&1 &
     APP_PID=$!
     log "started quilvane (pid $APP_PID) with settings folder $1"
 }

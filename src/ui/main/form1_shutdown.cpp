@@ -38,6 +38,11 @@ void Form1::EndProgram() {
     close();
 }
 
+void Form1::EndSession() {
+    endingSession_ = true;
+    close();
+}
+
 void Form1::Form_QueryUnload() {
     if (Combo1->currentText().isEmpty()) {
         Combo1->setListIndex(0);
@@ -55,7 +60,9 @@ void Form1::Form_QueryUnload() {
     module_.reg_Check5 = code->isChecked();
     module_.reg_Last_Color =
         RgbString(Rgb{Label1->text().toInt(), Label2->text().toInt(), Label3->text().toInt()});
-    if (!SaveSettings(services_.store, module_)) {
+    // When the session ends nobody may be there to answer a message, and waiting for an answer
+    // would keep the program from ending as the system asked.
+    if (!SaveSettings(services_.store, module_) && !endingSession_) {
         ShowMessage(services_.messages, this, kStoreUnwritableMessage);
     }
 }

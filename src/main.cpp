@@ -9,8 +9,11 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    quilvane::PreferXWaylandForWindowPlacement();
+    const bool platformChosen = quilvane::PreferXWaylandForWindowPlacement();
     QApplication application(argc, argv);
+    if (platformChosen) {
+        quilvane::ForgetPlatformChoice();
+    }
 
     quilvane::QtSettingsStore store;
     quilvane::QtMessageBox messages;

@@ -51,8 +51,8 @@ wait_for "the main window to leave the always-on-top band" not_above "$MAIN"
 expect_window_at "$MAIN" 200 80
 
 # The favourites window is centred below the main window's frame, 500 twips down.
-read -r main_x main_y main_w main_h < <(window_geometry "$MAIN" | awk -F= '{v[$1] = $2}
-    END {print v["X"], v["Y"], v["WIDTH"], v["HEIGHT"]}')
+read -r main_x main_y main_w < <(window_geometry "$MAIN" | awk -F= '{v[$1] = $2}
+    END {print v["X"], v["Y"], v["WIDTH"]}')
 fav_w=$(window_size "$favourites" | cut -dx -f1)
 expected_x=$(awk -v x="$main_x" -v mw="$main_w" -v fw="$fav_w" \
     'BEGIN {printf "%.0f", sprintf("%.0f", (mw * 15 / 2 + x * 15 - fw * 15 / 2)) / 15}')
@@ -61,7 +61,8 @@ expect_window_at "$favourites" "$expected_x" $(((main_y * 15 + 500 + 7) / 15))
 keys "$favourites" Tab Tab space
 wait_window "上書き確認"
 owner=$(x xprop -id "$WIN" WM_TRANSIENT_FOR | awk '{print $NF}')
-(($owner == favourites)) || fail "the overwrite question belongs to window $owner, not to the favourites window $favourites"
+((owner == favourites)) ||
+    fail "the overwrite question belongs to window $owner, not to the favourites window $favourites"
 keys "$WIN" Return
 wait_window_gone "上書き確認"
 keys "$favourites" alt+b

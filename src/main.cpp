@@ -1,6 +1,7 @@
 #include "app/module1.h"
 #include "platform/qt_services.h"
 #include "platform/qt_settings_store.h"
+#include "platform/session_end.h"
 #include "platform/wayland.h"
 #include "ui/main/form1.h"
 #include "ui/main/main_procedure.h"
@@ -8,8 +9,11 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    quilvane::PreferXWaylandForWindowPlacement();
+    const bool platformChosen = quilvane::PreferXWaylandForWindowPlacement();
     QApplication application(argc, argv);
+    if (platformChosen) {
+        quilvane::ForgetPlatformChoice();
+    }
 
     quilvane::QtSettingsStore store;
     quilvane::QtMessageBox messages;
@@ -24,5 +28,7 @@ int main(int argc, char** argv) {
     quilvane::Module1 module;
 
     const auto form = quilvane::Main(module, services);
+    quilvane::Form1& mainWindow = *form;
+    quilvane::WatchSessionEndSignals(mainWindow, [&mainWindow] { mainWindow.EndSession(); });
     return QApplication::exec();
 }

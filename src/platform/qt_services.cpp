@@ -38,8 +38,9 @@ QMessageBox::Icon IconOf(int style) {
 
 } // namespace
 
-int QtMessageBox::show(const QString& text, const QString& title, int style) {
-    QMessageBox box(IconOf(style), title, text);
+int QtMessageBox::show(QWidget* owner, const QString& text, const QString& title, int style) {
+    // An owned box stays in front of its owner, also when the owner is always on top.
+    QMessageBox box(IconOf(style), title, text, QMessageBox::NoButton, owner);
     if ((style & 7) == kYesNoButtons) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton((style & kSecondButtonDefault) != 0 ? QMessageBox::No

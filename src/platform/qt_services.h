@@ -6,7 +6,7 @@ namespace quilvane {
 
 class QtMessageBox final : public MessageBox {
 public:
-    int show(const QString& text, const QString& title, int style) override;
+    int show(QWidget* owner, const QString& text, const QString& title, int style) override;
 };
 
 // Flips the always-on-top flag on the native window without recreating it, so the window is

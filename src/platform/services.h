@@ -17,8 +17,9 @@ public:
     static constexpr int kYes = 6;
     static constexpr int kNo = 7;
     virtual ~MessageBox() = default;
-    // Returns the button pressed: kOk, kYes or kNo.
-    virtual int show(const QString& text, const QString& title, int style) = 0;
+    // Shows the box in front of `owner`, the window that asks (none before any window exists);
+    // returns the button pressed: kOk, kYes or kNo.
+    virtual int show(QWidget* owner, const QString& text, const QString& title, int style) = 0;
 };
 
 // The main window's z-order band: always on top, or the top of the normal band. Never moves,

@@ -6,13 +6,25 @@
 
 namespace quilvane {
 
-void PreferXWaylandForWindowPlacement() {
+namespace {
+
+constexpr char kPlatformVariable[] = "QT_QPA_PLATFORM";
+
+} // namespace
+
+bool PreferXWaylandForWindowPlacement() {
     const bool wayland = qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") ||
                          qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-    if (wayland && qEnvironmentVariableIsSet("DISPLAY") &&
-        !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb"));
+    if (!wayland || !qEnvironmentVariableIsSet("DISPLAY") ||
+        qEnvironmentVariableIsSet(kPlatformVariable)) {
+        return false;
     }
+    qputenv(kPlatformVariable, QByteArrayLiteral("xcb;wayland"));
+    return true;
+}
+
+void ForgetPlatformChoice() {
+    qunsetenv(kPlatformVariable);
 }
 
 } // namespace quilvane

@@ -4,7 +4,12 @@ namespace quilvane {
 
 // A Wayland client can neither stay on top nor place its own window, so the always-on-top
 // option and the placement commands would do nothing there. When XWayland is at hand and the
-// user has not chosen a Qt platform, ask Qt for xcb. Call before the application object exists.
-void PreferXWaylandForWindowPlacement();
+// user has not chosen a Qt platform, ask Qt for xcb, and for Wayland should the xcb plugin be
+// missing. Call before the application object exists; returns whether it chose.
+bool PreferXWaylandForWindowPlacement();
+
+// Takes that choice back out of the environment once the application object exists, so that
+// the programs started from here (the browser showing the help page) choose for themselves.
+void ForgetPlatformChoice();
 
 } // namespace quilvane

@@ -56,6 +56,14 @@ void SideWindow::PlaceCentredBelowMain() {
     MoveTwips(placed.y(), placed.x());
 }
 
+void SideWindow::setVisible(bool visible) {
+    if (visible && !loaded_) {
+        loaded_ = true;
+        Form_Load();
+    }
+    QDialog::setVisible(visible);
+}
+
 void SideWindow::Form_Unload() {
     main_.ApplyFore();
 }

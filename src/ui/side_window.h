@@ -22,8 +22,14 @@ public:
     // always-on-top state back.
     void Form_Unload();
     void done(int result) override;
+    // The window loads on its first showing, not when it is built: by then the main window has
+    // left the always-on-top band, so a message shown while loading comes in front of it.
+    void setVisible(bool visible) override;
 
 protected:
+    // Fills and places the window; runs once, before the window first appears.
+    virtual void Form_Load() = 0;
+
     void SetCancelButton(QPushButton* button) { cancelButton_ = button; }
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -43,6 +49,7 @@ private:
     QSize OuterSize() const;
 
     QPushButton* cancelButton_ = nullptr;
+    bool loaded_ = false;
 };
 
 } // namespace quilvane

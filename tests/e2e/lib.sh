@@ -17,6 +17,7 @@ readonly MAIN_TITLE="Quilvane Ver2.8"
 
 E2E_TMP=""
 XVFB_PID=""
+WM_PID=""
 APP_PID=""
 APP_RUN=0
 WIN=""  # the window found by the last wait_window
@@ -78,6 +79,10 @@ expect_output() {
 cleanup() {
     local status=$?
     stop_program
+    if [[ -n "$WM_PID" ]]; then
+        kill "$WM_PID" 2>/dev/null || true
+        wait "$WM_PID" 2>/dev/null || true
+    fi
     if [[ -n "$XVFB_PID" ]]; then
         kill "$XVFB_PID" 2>/dev/null || true
         wait "$XVFB_PID" 2>/dev/null || true
@@ -115,11 +120,30 @@ start_xvfb() {
     log "X server on $DISPLAY"
 }
 
-# start_program CONFIG_DIR: runs quilvane with CONFIG_DIR as its settings folder.
+window_manager_running() { x xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+
+# Starts openbox on the private X server, for the scenarios where frames, focus and stacking
+# matter, with its own empty configuration folder (the system's defaults apply), and waits until
+# it manages the screen.
+start_window_manager() {
+    command -v openbox >/dev/null || fail "openbox is not installed (scripts/install-deps installs it)"
+    mkdir -p "$E2E_TMP/openbox"
+    XDG_CONFIG_HOME="$E2E_TMP/openbox" openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
+    WM_PID=$!
+    wait_for "openbox to manage the screen" window_manager_running
+    log "openbox (pid $WM_PID) manages $DISPLAY"
+}
+
+# What start_program changes in the program's environment (env options first, then assignments):
+# an X11 session. A scenario may set its own.
+PROGRAM_ENV=(-u WAYLAND_DISPLAY -u XDG_SESSION_TYPE QT_QPA_PLATFORM=xcb)
+
+# start_program CONFIG_DIR: runs quilvane with CONFIG_DIR as its settings folder. It does not
+# ignore Ctrl+C (SIGINT), as a program a terminal starts in the foreground.
 start_program() {
     APP_RUN=$((APP_RUN + 1))
-    env -u WAYLAND_DISPLAY -u XDG_SESSION_TYPE XDG_CONFIG_HOME="$1" XDG_RUNTIME_DIR="$E2E_TMP/runtime" \
-        QT_QPA_PLATFORM=xcb "$QV_BIN" >"$E2E_TMP/app$APP_RUN.log" 2>&1 &
+    env --default-signal=INT "${PROGRAM_ENV[@]}" XDG_CONFIG_HOME="$1" \
+        XDG_RUNTIME_DIR="$E2E_TMP/runtime" "$QV_BIN" >"$E2E_TMP/app$APP_RUN.log" 2>&1 &
     APP_PID=$!
     log "started quilvane (pid $APP_PID) with settings folder $1"
 }
@@ -300,12 +324,36 @@ exit_program() {
     wait_program_exit
 }
 
-window_position() {
-    x xdotool getwindowgeometry --shell "$1" | awk -F= '$1 == "X" {x = $2} $1 == "Y" {y = $2} END {printf "%s,%s", x, y}'
+# frame_of WINDOW: the window manager's frame around WINDOW (its ancestor just below the root
+# window); WINDOW itself where no window manager runs.
+frame_of() {
+    local window=$1 parent root
+    root=$(x xwininfo -root | awk '/Window id:/ {print $4}')
+    while parent=$(x xwininfo -tree -id "$window" | awk '/Parent window id:/ {print $4}') &&
+        [[ -n "$parent" && $((parent)) -ne $((root)) ]]; do
+        window=$parent
+    done
+    echo $((window))
 }
 
-# expect_window_at WINDOW X Y: the window's top-left corner comes to stand at X, Y screen pixels.
+# The outer frame's top-left corner and size in screen pixels, title bar and border included.
+window_geometry() { x xdotool getwindowgeometry --shell "$(frame_of "$1")"; }
+window_position() {
+    window_geometry "$1" | awk -F= '$1 == "X" {x = $2} $1 == "Y" {y = $2} END {printf "%s,%s", x, y}'
+}
+window_size() {
+    window_geometry "$1" | awk -F= '$1 == "WIDTH" {w = $2} $1 == "HEIGHT" {h = $2} END {printf "%sx%s", w, h}'
+}
+
+# expect_window_at WINDOW X Y: the window's outer frame comes to stand with its top-left corner at
+# X, Y screen pixels.
 expect_window_at() { expect_output "the position of window $1" "$2,$3" window_position "$1"; }
+
+# The placement commands of the 画面位置 submenu, first in the Config menu. Its items have no
+# access keys: Right opens it on its first item, Down moves on.
+place_right_edge() { menu_pick "$MAIN" alt+c Right Return; }
+place_left_edge() { menu_pick "$MAIN" alt+c Right Down Return; }
+place_at_start() { menu_pick "$MAIN" alt+c Right Down Down Return; }
 
 # reset_clipboard: another program takes the clipboard with a marker text, so that the next expected
 # text can only come from a new Save.

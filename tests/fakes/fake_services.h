@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -13,19 +14,24 @@ class QWidget;
 namespace quilvane {
 
 // A message box that records what was shown and answers from a script (OK, or Yes when the
-// script is empty).
+// script is empty); `onShow` runs as each box comes up.
 class FakeMessageBox : public MessageBox {
 public:
     struct Shown {
         QString text;
         QString title;
         int style;
+        QWidget* owner;
     };
     std::vector<Shown> shown;
     std::deque<int> answers;
+    std::function<void()> onShow;
 
-    int show(const QString& text, const QString& title, int style) override {
-        shown.push_back({text, title, style});
+    int show(QWidget* owner, const QString& text, const QString& title, int style) override {
+        shown.push_back({text, title, style, owner});
+        if (onShow) {
+            onShow();
+        }
         if (!answers.empty()) {
             const int answer = answers.front();
             answers.pop_front();

@@ -165,12 +165,3 @@ restart_xvfb() {
     log "X server on $DISPLAY with a screen of $1"
 }
 
-window_size() {
-    x xdotool getwindowgeometry --shell "$1" | awk -F= '$1 == "WIDTH" {w = $2} $1 == "HEIGHT" {h = $2} END {printf "%sx%s", w, h}'
-}
-
-# The placement commands of the 画面位置 submenu, first in the Config menu. Its items have no
-# access keys: Right opens it on its first item, Down moves on.
-place_right_edge() { menu_pick "$MAIN" alt+c Right Return; }
-place_left_edge() { menu_pick "$MAIN" alt+c Right Down Return; }
-place_at_start() { menu_pick "$MAIN" alt+c Right Down Down Return; }

@@ -87,7 +87,6 @@ Form3::Form3(Form1& main) : SideWindow(main) {
     CreateControls();
     ConnectHandlers();
     SetTabOrder();
-    Form_Load();
 }
 
 Form3::~Form3() = default;
@@ -170,7 +169,7 @@ void Form3::FillRows() {
     if (stored.repaired) {
         // When the defaults could not be written, saying they were restored would be untrue:
         // the window still shows them, and the message says the store was not written.
-        ShowMessage(main_.services().messages,
+        ShowMessage(main_.services().messages, this,
                     stored.rewritesSucceeded ? kFavouritesResetMessage : kStoreUnwritableMessage);
     }
 }
@@ -207,8 +206,9 @@ void Form3::Command3_Click(short index) {
     Services& services = main_.services();
     if (main_.dialog->isChecked()) {
         const std::string question = OverwriteQuestionText(index);
-        if (ShowMessage(services.messages, {question, kOverwriteQuestionTitle,
-                                            kOverwriteQuestionStyle}) == MessageBox::kNo) {
+        if (ShowMessage(services.messages, this,
+                        {question, kOverwriteQuestionTitle, kOverwriteQuestionStyle}) ==
+            MessageBox::kNo) {
             return;
         }
     }
@@ -216,7 +216,7 @@ void Form3::Command3_Click(short index) {
     const Rgb current = RowColour(0);
     if (!GuardedWrite(services.store, kKeyFav[static_cast<std::size_t>(index - 1)],
                       RgbString(current))) {
-        ShowMessage(services.messages, kFavouriteNotSavedMessage);
+        ShowMessage(services.messages, this, kFavouriteNotSavedMessage);
         return;
     }
     ShowRow(index, current);

@@ -36,7 +36,7 @@ public:
     std::array<QPushButton*, kRowCount> Command2{}; // &Call; member 0 stays hidden
     std::array<QPushButton*, kRowCount> Command3{}; // &Save; member 0 stays hidden
 
-    void Form_Load();
+    void Form_Load() override;
     void Command1_Click();
     void Command2_Click(short index);
     void Command3_Click(short index);

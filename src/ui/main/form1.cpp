@@ -88,6 +88,10 @@ Form1::Form1(Module1& module, Services& services) : module_(module), services_(s
     CreateMenus();
     ConnectHandlers();
     SetTabOrder();
+    // The window takes its final size before it is placed. Placed before its first showing, it
+    // is put by its outer frame, as the stored position is; a size that still changed while it
+    // is shown would make Qt place it by its client area, the title bar above the stored point.
+    layout()->activate();
     Form_Load();
 }
 

@@ -134,6 +134,9 @@ public:
     void exit_Click();
     void EndProgram();
     void Form_QueryUnload();
+    // The system ends the program (log-out, shut-down, its terminal closing): the settings are
+    // saved without the exit question, then the program ends.
+    void EndSession();
 
     Module1& module() { return module_; }
     Services& services() { return services_; }
@@ -170,6 +173,7 @@ private:
     Module1& module_;
     Services& services_;
     Form5* marqueeOptions_ = nullptr; // stays loaded after Ok; gone after its close box
+    bool endingSession_ = false;
 };
 
 } // namespace quilvane

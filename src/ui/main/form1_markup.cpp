@@ -42,9 +42,9 @@ MarkupInputs InputsFrom(const Form1& form, const Module1& module, const QString&
 
 bool Form1::ComposeMarkup(const QString& text) {
     if (text.isEmpty() && dialog->isChecked() &&
-        services_.messages.show(QString::fromUtf8("文字が入力されていませんがよろしいですか？"),
-                                QString::fromUtf8("確認"),
-                                kYesNoSecondDefault) == MessageBox::kNo) {
+        services_.messages.show(
+            this, QString::fromUtf8("文字が入力されていませんがよろしいですか？"),
+            QString::fromUtf8("確認"), kYesNoSecondDefault) == MessageBox::kNo) {
         return false;
     }
     module_.MarkupText = ComposeMarkupText(InputsFrom(*this, module_, text), UnicodeLetterCase);

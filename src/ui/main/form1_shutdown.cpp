@@ -22,7 +22,7 @@ constexpr int kYesNoQuestion = 4 + 32;
 
 void Form1::Command3_Click() {
     if (dialog->isChecked() &&
-        services_.messages.show(QString::fromUtf8("Quilvaneを終了しますか？"),
+        services_.messages.show(this, QString::fromUtf8("Quilvaneを終了しますか？"),
                                 QString::fromUtf8("終了？"), kYesNoQuestion) == MessageBox::kNo) {
         return;
     }
@@ -35,6 +35,11 @@ void Form1::exit_Click() {
 
 // Closing runs Form_QueryUnload (closeEvent), which also ends the program.
 void Form1::EndProgram() {
+    close();
+}
+
+void Form1::EndSession() {
+    endingSession_ = true;
     close();
 }
 
@@ -55,8 +60,10 @@ void Form1::Form_QueryUnload() {
     module_.reg_Check5 = code->isChecked();
     module_.reg_Last_Color =
         RgbString(Rgb{Label1->text().toInt(), Label2->text().toInt(), Label3->text().toInt()});
-    if (!SaveSettings(services_.store, module_)) {
-        ShowMessage(services_.messages, kStoreUnwritableMessage);
+    // When the session ends nobody may be there to answer a message, and waiting for an answer
+    // would keep the program from ending as the system asked.
+    if (!SaveSettings(services_.store, module_) && !endingSession_) {
+        ShowMessage(services_.messages, this, kStoreUnwritableMessage);
     }
 }
 

@@ -14,7 +14,7 @@ std::unique_ptr<Form1> Main(Module1& module, Services& services) {
     const auto message = check.repairsWritten ? MessageBoxFor(check.message)
                                               : std::optional(kStoreUnwritableMessage);
     if (message) {
-        ShowMessage(services.messages, *message);
+        ShowMessage(services.messages, nullptr, *message);
     }
     RereadSettings(services.store, module);
     auto form = std::make_unique<Form1>(module, services);

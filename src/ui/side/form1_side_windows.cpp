@@ -44,7 +44,7 @@ void Form1::version_Click() {
 void Form1::tukaikata_Click() {
     const QString page = QCoreApplication::applicationDirPath() + QStringLiteral("/QV.html");
     if (!services_.shell.openDocument(page)) {
-        ShowMessage(services_.messages, kHelpMissingMessage);
+        ShowMessage(services_.messages, this, kHelpMissingMessage);
     }
 }
 

@@ -43,7 +43,6 @@ Form2::Form2(Form1& main) : SideWindow(main) {
     setAutoFillBackground(true);
     SetBackground(kSilver);
     CreateControls();
-    Form_Load();
 }
 
 void Form2::CreateControls() {

@@ -18,7 +18,7 @@ public:
     QLabel* Label2 = nullptr;
     QPushButton* Command1 = nullptr; // &OK
 
-    void Form_Load();
+    void Form_Load() override;
     void Form_GotFocus();
     void Command1_Click();
 

@@ -37,7 +37,6 @@ Form4::Form4(Form1& main) : SideWindow(main) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     CreateControls();
-    Form_Load();
 }
 
 void Form4::CreateControls() {

@@ -20,7 +20,7 @@ public:
     QPushButton* Command1 = nullptr; // &Ok
     QPushButton* Command2 = nullptr; // &Cancel, also Esc
 
-    void Form_Load();
+    void Form_Load() override;
     void Command1_Click();
     void Command2_Click();
 

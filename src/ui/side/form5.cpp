@@ -84,7 +84,6 @@ Form5::Form5(Form1& main) : SideWindow(main) {
     CreateControls();
     ConnectHandlers();
     SetTabOrder();
-    Form_Load();
 }
 
 void Form5::CreateControls() {

@@ -42,7 +42,7 @@ public:
     std::array<QRadioButton*, 2> Option3{}; // percent, pixels
     QPushButton* Command1 = nullptr;        // &Ok
 
-    void Form_Load();
+    void Form_Load() override;
     void VScroll1_Change();
     void VScroll2_Change();
     void VScroll3_Change();

@@ -70,53 +70,70 @@ struct Bench {
 };
 
 // The other slots keep their colours, shown without leading zeros; a tenth character is ignored.
+// The message comes once the main window has left the always-on-top band, in front of the
+// favourites window.
 TEST(Form3Test, FaultySlotIsRepairedAloneWithOneMessage) {
     // A missing key reads as the empty text.
     for (const std::string stored : {"12345", "", "12a000255", "256000000", "-12000000"}) {
         for (const bool writable : {true, false}) {
             SCOPED_TRACE(stored + (writable ? "" : " in an unwritable store"));
             Bench b;
+            b.module.reg_Check4 = true; // fore
             b.fakes.store.values["fav5"] = stored;
             b.fakes.store.values["fav4"] = "1280602559";
             b.fakes.store.values["fav6"] = "007000255";
             b.fakes.store.failWrites = !writable;
-            const Form3 form(b.Main());
-            EXPECT_EQ(b.fakes.store.writes, (Writes{{"fav5", "255255000"}}));
-            EXPECT_EQ(Row(form, 4) + " " + Row(form, 5) + " " + Row(form, 6),
-                      "128,60,255 #803cff 255,255,0 #ffff00 7,0,255 #0700ff");
-            // A store that can't be written is reported as such, not as restored.
-            const auto& expected = writable ? kFavouritesResetMessage : kStoreUnwritableMessage;
-            ASSERT_EQ(b.fakes.messages.shown.size(), 1u);
-            EXPECT_EQ(b.fakes.messages.shown[0].text.toStdString(), expected.text);
+            Form1& main = b.Main();
+            OrderCalls callsAtMessage;
+            b.fakes.messages.onShow = [&b, &callsAtMessage] {
+                callsAtMessage = b.fakes.order.calls;
+            };
+            b.WhileOpen([&b, writable](Form3& form) {
+                EXPECT_EQ(b.fakes.store.writes, (Writes{{"fav5", "255255000"}}));
+                EXPECT_EQ(Row(form, 4) + " " + Row(form, 5) + " " + Row(form, 6),
+                          "128,60,255 #803cff 255,255,0 #ffff00 7,0,255 #0700ff");
+                // A store that can't be written is reported as such, not as restored.
+                const auto& expected = writable ? kFavouritesResetMessage : kStoreUnwritableMessage;
+                ASSERT_EQ(b.fakes.messages.shown.size(), 1u);
+                EXPECT_EQ(b.fakes.messages.shown[0].text.toStdString(), expected.text);
+                EXPECT_EQ(b.fakes.messages.shown[0].owner, &form);
+                form.Command1->click();
+            });
+            EXPECT_EQ(callsAtMessage, (OrderCalls{{&main, false}}));
         }
     }
 }
 
+// The question belongs to the favourites window.
 TEST(Form3Test, SaveAsksWhileConfirmationsAreOnAndReportsAFailedWrite) {
     Bench b;
-    Form3 form(b.Main());
-    const auto& shown = b.fakes.messages.shown;
-    b.fakes.messages.answers = {MessageBox::kNo};
-    form.Command3_Click(10);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text,
-              QString::fromUtf8("お気に入りデータ １０ を書き換えます。よろしいですか？"));
-    EXPECT_EQ(shown[0].style, 260);
-    EXPECT_EQ(Row(form, 10), "40,216,40 #28d828");
+    b.Main();
+    b.WhileOpen([&b](Form3& form) {
+        const auto& shown = b.fakes.messages.shown;
+        b.fakes.messages.answers = {MessageBox::kNo};
+        form.Command3_Click(10);
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].text,
+                  QString::fromUtf8("お気に入りデータ １０ を書き換えます。よろしいですか？"));
+        EXPECT_EQ(shown[0].style, 260);
+        EXPECT_EQ(shown[0].owner, &form);
+        EXPECT_EQ(Row(form, 10), "40,216,40 #28d828");
 
-    b.main->dialog->setChecked(false);
-    b.fakes.store.failWrites = true;
-    form.Command3_Click(10);
-    ASSERT_EQ(shown.size(), 2u); // no question, only the failure
-    EXPECT_EQ(shown[1].text, QString::fromUtf8("お気に入りデータを保存できませんでした"));
-    EXPECT_EQ(Row(form, 10), "40,216,40 #28d828");
-    EXPECT_EQ(b.fakes.store.values["fav10"], "040216040");
+        b.main->dialog->setChecked(false);
+        b.fakes.store.failWrites = true;
+        form.Command3_Click(10);
+        ASSERT_EQ(shown.size(), 2u); // no question, only the failure
+        EXPECT_EQ(shown[1].text, QString::fromUtf8("お気に入りデータを保存できませんでした"));
+        EXPECT_EQ(Row(form, 10), "40,216,40 #28d828");
+        EXPECT_EQ(b.fakes.store.values["fav10"], "040216040");
 
-    b.fakes.store.failWrites = false;
-    form.Command3_Click(10);
-    EXPECT_EQ(shown.size(), 2u);
-    EXPECT_EQ(Row(form, 10), "7,0,255 #0700ff");
-    EXPECT_EQ(b.fakes.store.values["fav10"], "007000255"); // leading zeros written back
+        b.fakes.store.failWrites = false;
+        form.Command3_Click(10);
+        EXPECT_EQ(shown.size(), 2u);
+        EXPECT_EQ(Row(form, 10), "7,0,255 #0700ff");
+        EXPECT_EQ(b.fakes.store.values["fav10"], "007000255"); // leading zeros written back
+        form.Command1->click();
+    });
 }
 
 // Call sets red, then green, then blue, each running the main window's colour handling, and

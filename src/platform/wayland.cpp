@@ -1,6 +1,7 @@
 #include "platform/wayland.h"
 
 #include <QByteArray>
+#include <QGuiApplication>
 #include <QString>
 #include <QtGlobal>
 
@@ -13,6 +14,10 @@ void PreferXWaylandForWindowPlacement() {
         !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb"));
     }
+}
+
+bool WindowPositionsKnown() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 } // namespace quilvane

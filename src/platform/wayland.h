@@ -7,4 +7,8 @@ namespace quilvane {
 // user has not chosen a Qt platform, ask Qt for xcb. Call before the application object exists.
 void PreferXWaylandForWindowPlacement();
 
+// False on a native Wayland desktop, which never tells a client where its window stands (Qt
+// then reports the frame's offset as the position). Needs the application object.
+bool WindowPositionsKnown();
+
 } // namespace quilvane

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# A Wayland session with XWayland: the program runs on XWayland through Qt's X11 platform, so
+# that always-on-top and placement work; its main window maps there with its caption.
+# shellcheck source-path=SCRIPTDIR
+source "$(dirname "$0")/wayland_lib.sh"
+wayland_begin "$1"
+
+config="$E2E_TMP/config"
+write_valid_settings "$config" top=1200 left=3000
+start_in_session "$config" with-xwayland
+export DISPLAY=$XWAYLAND_DISPLAY
+wait_window "$MAIN_TITLE"
+[[ "$(visible_titles)" == "$MAIN_TITLE" ]] || fail "expected only the main window, saw: $(visible_titles | tr '\n' '|')"
+if toplevel_titled "$MAIN_TITLE"; then
+    fail "the main window was made through Wayland, not on XWayland"
+fi
+expect_no_platform_error
+
+terminate_program
+expect_settings "$config" top=1200 left=3000 Check3=True ver=2.8 Last_Color=128128128
+log "passed"

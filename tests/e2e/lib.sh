@@ -82,7 +82,7 @@ cleanup() {
         kill "$XVFB_PID" 2>/dev/null || true
         wait "$XVFB_PID" 2>/dev/null || true
     fi
-    [[ -n "$E2E_TMP" ]] && rm -rf "$E2E_TMP"
+    [[ -n "$E2E_TMP" && -z "${E2E_KEEP:-}" ]] && rm -rf "$E2E_TMP"
     exit "$status"
 }
 

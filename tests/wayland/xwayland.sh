@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # A Wayland session with XWayland: the program runs on XWayland through Qt's X11 platform, so
-# that always-on-top and placement work; its main window maps there with its caption.
+# that always-on-top and placement work. Its main window maps there with its caption and no
+# platform complaint; the session ending (SIGTERM) ends it and leaves the store as it was.
+# (Keys pressed in the session reach an XWayland window only once weston has activated it, which
+# takes a click at a place the test cannot know; the native scenario drives the keys.)
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/wayland_lib.sh"
 wayland_begin "$1"
 
 config="$E2E_TMP/config"
-write_valid_settings "$config" top=1200 left=3000
+write_valid_settings "$config" top=1200 left=3000 Last_Color=040216040
 start_in_session "$config" with-xwayland
 export DISPLAY=$XWAYLAND_DISPLAY
 wait_window "$MAIN_TITLE"
@@ -17,5 +20,5 @@ fi
 expect_no_platform_error
 
 terminate_program
-expect_settings "$config" top=1200 left=3000 Check3=True ver=2.8 Last_Color=128128128
+expect_settings "$config" top=1200 left=3000 Check4=False ver=2.8 Last_Color=040216040
 log "passed"

@@ -58,6 +58,16 @@ wayland_begin() {
     log "weston on $WAYLAND_SOCKET (window $WESTON_WIN), XWayland on $XWAYLAND_DISPLAY"
 }
 
+# What the session looked like when a step failed: the program's logs carry the whole Wayland
+# protocol, so only their ends are shown, with weston's own log.
+dump_state() {
+    local f
+    for f in "$E2E_TMP"/app*.log "$E2E_TMP/weston.log"; do
+        [[ -s "$f" ]] && { echo "--- $f (last 60 lines):"; tail -n 60 "$f"; }
+    done
+    return 0
+}
+
 # session_keys KEY...: presses keys in the session; weston hands them to its focused client.
 session_keys() { DISPLAY=$SESSION_DISPLAY x xdotool key --delay 30 "$@" || fail "xdotool could not press $*"; }
 

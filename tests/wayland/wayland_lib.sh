@@ -125,6 +125,9 @@ wait_native_window() {
     wait_for "quilvane's text box to get the keyboard" text_input_activations_more_than 0
 }
 
+# weston gave the XWayland window WINDOW the keyboard (DISPLAY is XWayland's).
+x_window_focused() { [[ "$(x xdotool getwindowfocus 2>/dev/null)" == "$1" ]]; }
+
 # Gives the keyboard back to the program with weston's window switcher (Super+Tab).
 refocus_program() {
     local before

@@ -51,9 +51,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION web)
 # dpkg-shlibdeps derives the Qt runtime libraries (libqt6widgets6 …) from the linked executable;
 # the X11 platform plugin ships in libqt6gui6.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's Wayland platform plugin: without it Qt aborts at start in a Wayland session that has no
+# XWayland, and a recommendation is skipped by --no-install-recommends installs.
 # The window texts are Japanese: without a CJK face they show as boxes. The IPA faces keep the
 # designed widths; the help command opens its page through xdg-open.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic | fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland, fonts-ipafont-gothic | fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 

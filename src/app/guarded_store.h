@@ -3,6 +3,7 @@
 #include "platform/settings_store.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -36,6 +37,15 @@ inline bool GuardedWrite(SettingsStore& store, std::string_view key,
                          std::string_view text) noexcept {
     try {
         return store.write(key, text);
+    } catch (...) {
+        return false;
+    }
+}
+
+// Writes several values together; false unless all reached the store, or when it threw.
+inline bool GuardedWriteAll(SettingsStore& store, std::span<const StoredValue> values) noexcept {
+    try {
+        return store.writeAll(values);
     } catch (...) {
         return false;
     }

@@ -4,20 +4,26 @@
 #include "app/settings_keys.h"
 #include "app/stored_values.h"
 
+#include <string>
+
 namespace quilvane {
 
 bool SaveSettings(SettingsStore& store, const Module1& module) {
-    const bool options[kOptionCount] = {module.reg_Check1, module.reg_Check2, module.reg_Check3,
-                                        module.reg_Check4, module.reg_Check5};
-    bool saved = true;
-    for (int i = 0; i < kOptionCount; ++i) {
-        saved &= GuardedWrite(store, kKeyCheck[i], TruthText(options[i]));
-    }
-    saved &= GuardedWrite(store, kKeyTop, WholeNumberText(module.reg_top));
-    saved &= GuardedWrite(store, kKeyLeft, WholeNumberText(module.reg_left));
-    saved &= GuardedWrite(store, kKeyFont, module.reg_font);
-    saved &= GuardedWrite(store, kKeyLastColor, module.reg_Last_Color);
-    return saved;
+    const std::string top = WholeNumberText(module.reg_top);
+    const std::string left = WholeNumberText(module.reg_left);
+    // One write for all nine: a shared settings file is saved once, however large it is.
+    const StoredValue values[] = {
+        {kKeyCheck[0], TruthText(module.reg_Check1)},
+        {kKeyCheck[1], TruthText(module.reg_Check2)},
+        {kKeyCheck[2], TruthText(module.reg_Check3)},
+        {kKeyCheck[3], TruthText(module.reg_Check4)},
+        {kKeyCheck[4], TruthText(module.reg_Check5)},
+        {kKeyTop, top},
+        {kKeyLeft, left},
+        {kKeyFont, module.reg_font},
+        {kKeyLastColor, module.reg_Last_Color},
+    };
+    return GuardedWriteAll(store, values);
 }
 
 } // namespace quilvane

@@ -6,6 +6,8 @@
 
 #include <array>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace quilvane {
 
@@ -30,14 +32,13 @@ template <class T> void AssignIfRead(T& variable, const std::optional<T>& value)
     }
 }
 
-// Writes defaults and remembers that a repair happened and whether every write went through.
+// Collects the defaults to write back, in the order the check finds them, and writes them
+// together at the end: every key is read before any is repaired and no key is read twice, so
+// the outcome is the same as writing each at once, while a large shared file is saved once.
 class Repairs {
 public:
-    explicit Repairs(SettingsStore& store) : store_(store) {}
-
     void write(std::string_view key, std::string_view text) {
-        allWritten_ = GuardedWrite(store_, key, text) && allWritten_;
-        any_ = true;
+        pending_.emplace_back(key, std::string(text));
     }
 
     // Takes a value that was read, or writes the default and takes that instead.
@@ -52,19 +53,26 @@ public:
         }
     }
 
-    bool any() const { return any_; }
-    bool allWritten() const { return allWritten_; }
+    bool any() const { return !pending_.empty(); }
+
+    // Writes what was collected; false unless all of it reached the store.
+    bool flush(SettingsStore& store) const {
+        std::vector<StoredValue> values;
+        values.reserve(pending_.size());
+        for (const auto& [key, text] : pending_) {
+            values.push_back({key, text});
+        }
+        return values.empty() || GuardedWriteAll(store, values);
+    }
 
 private:
-    SettingsStore& store_;
-    bool any_ = false;
-    bool allWritten_ = true;
+    std::vector<std::pair<std::string_view, std::string>> pending_;
 };
 
 } // namespace
 
 StartupCheckResult RunStartupCheck(SettingsStore& store, Module1& module) {
-    Repairs repairs(store);
+    Repairs repairs;
 
     // The position is one pair: a failure of either rewrites both.
     const auto top = ReadConverted(store, kKeyTop, ParseWholeNumber);
@@ -120,7 +128,7 @@ StartupCheckResult RunStartupCheck(SettingsStore& store, Module1& module) {
     }
 
     StartupCheckResult result;
-    result.repairsWritten = repairs.allWritten();
+    result.repairsWritten = repairs.flush(store);
     if (repairs.any()) {
         result.message =
             versionCurrent ? StartupMessage::RegistryRestored : StartupMessage::RegistryWritten;

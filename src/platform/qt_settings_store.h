@@ -2,14 +2,29 @@
 
 #include "platform/settings_store.h"
 
+#include <QSettings>
+
 namespace quilvane {
 
 // The settings store as QSettings in native format, user scope: the registry on Windows,
 // $XDG_CONFIG_HOME/Kelvary.conf with section [Quilvane] on Linux.
+//
+// The file may be shared with other programs and hold large sections of theirs. Qt parses a
+// settings file once and shares the parsed contents between all QSettings objects of the same
+// file, but only while one of them is alive (its cache of closed files drops large ones). This
+// store keeps one object alive for its lifetime, so that each read and write can still use a
+// fresh object of its own, whose status tells the outcome of that call alone, without parsing
+// the file again; a file changed on disk by another program is still re-read.
 class QtSettingsStore final : public SettingsStore {
 public:
+    QtSettingsStore();
+
     std::optional<std::string> read(std::string_view key) override;
     bool write(std::string_view key, std::string_view text) override;
+    bool writeAll(std::span<const StoredValue> values) override;
+
+private:
+    QSettings parsedFile_;
 };
 
 } // namespace quilvane

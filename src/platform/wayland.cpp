@@ -1,6 +1,7 @@
 #include "platform/wayland.h"
 
 #include <QByteArray>
+#include <QGuiApplication>
 #include <QString>
 #include <QtGlobal>
 
@@ -25,6 +26,10 @@ bool PreferXWaylandForWindowPlacement() {
 
 void ForgetPlatformChoice() {
     qunsetenv(kPlatformVariable);
+}
+
+bool WindowPositionsKnown() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 } // namespace quilvane

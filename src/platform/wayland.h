@@ -12,4 +12,8 @@ bool PreferXWaylandForWindowPlacement();
 // the programs started from here (the browser showing the help page) choose for themselves.
 void ForgetPlatformChoice();
 
+// False on a native Wayland desktop, which never tells a client where its window stands (Qt
+// then reports the frame's offset as the position). Needs the application object.
+bool WindowPositionsKnown();
+
 } // namespace quilvane

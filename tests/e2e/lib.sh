@@ -4,7 +4,7 @@
 #
 # A scenario sources this file, calls `e2e_begin "$1"` with the binary's path, and then uses the
 # functions below. Every wait is a bounded poll; everything started here is stopped by the EXIT trap,
-# also when a step fails.
+# also when a step fails. E2E_KEEP=1 keeps the scratch folder (logs, settings) for a look afterwards.
 
 set -euo pipefail
 
@@ -87,7 +87,7 @@ cleanup() {
         kill "$XVFB_PID" 2>/dev/null || true
         wait "$XVFB_PID" 2>/dev/null || true
     fi
-    [[ -n "$E2E_TMP" ]] && rm -rf "$E2E_TMP"
+    [[ -n "$E2E_TMP" && -z "${E2E_KEEP:-}" ]] && rm -rf "$E2E_TMP"
     exit "$status"
 }
 

@@ -1,6 +1,7 @@
 // The start-up check over the real settings file when that file is damaged: whatever it holds,
 // the repairs reach the disk and are reported as written, and a second check finds nothing left
 // to repair.
+#include "app/save_settings.h"
 #include "app/startup_check.h"
 #include "platform/qt_settings_store.h"
 
@@ -138,6 +139,49 @@ INSTANTIATE_TEST_SUITE_P(
                                 StartupMessage::RegistryRestored,
                                 {{"top", "0"}, {"left", "0"}, {"Last_Color", "040216040"}}}),
     [](const testing::TestParamInfo<DamagedFile>& info) { return std::string(info.param.name); });
+
+class SharedSettingsFile : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder_.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[Elsewhere]\nname=value, with a comma\npath=C:\\\\dir\n\n"
+                   "[Quilvane]\nver=2.8\nCheck2=yes\n");
+    }
+    QString path() const { return QDir(folder_.path()).filePath("Kelvary.conf"); }
+
+private:
+    QTemporaryDir folder_;
+};
+
+// The file may hold another program's settings: they outlive the repairs and the save at close.
+TEST_F(SharedSettingsFile, OtherSectionsOutliveRepairsAndSave) {
+    QtSettingsStore store;
+    Module1 module;
+    EXPECT_TRUE(RunStartupCheck(store, module).repairsWritten);
+    module.reg_Last_Color = "040216040";
+    EXPECT_TRUE(SaveSettings(store, module));
+
+    const Section onDisk = SectionOnDisk(path());
+    EXPECT_EQ(onDisk.at("Check2"), "True");
+    EXPECT_EQ(onDisk.at("Last_Color"), "040216040");
+    const QSettings other(path(), QSettings::IniFormat);
+    EXPECT_EQ(other.value("Elsewhere/name").toStringList(), QStringList({"value", "with a comma"}));
+    EXPECT_EQ(other.value("Elsewhere/path").toString(), "C:\\dir");
+}
+
+// The store keeps the file it parsed at start; a save that can no longer reach the disk must
+// still report that it failed.
+TEST_F(SharedSettingsFile, SaveThatCannotReachTheDiskFails) {
+    QtSettingsStore store;
+    Module1 module;
+    RunStartupCheck(store, module);
+    ASSERT_TRUE(QFile::remove(path()));
+    ASSERT_TRUE(QDir().mkdir(path()));
+    EXPECT_FALSE(SaveSettings(store, module));
+}
 
 } // namespace
 } // namespace quilvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <string>
 
 class QAction;
 class QCheckBox;
@@ -101,8 +102,9 @@ public:
     void ApplyColour();
     void Command7_Click();
 
-    // Markup.
-    bool ComposeMarkup(const QString& text);
+    // Markup. ComposeMarkup puts `before` and the markup of `text` on the clipboard in one go;
+    // false when the user declines composing an empty text.
+    bool ComposeMarkup(const QString& text, const std::string& before = {});
     void Command4_Click();
     void Command2_Click();
     void Check1_Click();

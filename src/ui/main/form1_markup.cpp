@@ -40,14 +40,15 @@ MarkupInputs InputsFrom(const Form1& form, const Module1& module, const QString&
 
 } // namespace
 
-bool Form1::ComposeMarkup(const QString& text) {
+bool Form1::ComposeMarkup(const QString& text, const std::string& before) {
     if (text.isEmpty() && dialog->isChecked() &&
         services_.messages.show(
             this, QString::fromUtf8("文字が入力されていませんがよろしいですか？"),
             QString::fromUtf8("確認"), kYesNoSecondDefault) == MessageBox::kNo) {
         return false;
     }
-    module_.MarkupText = ComposeMarkupText(InputsFrom(*this, module_, text), UnicodeLetterCase);
+    module_.MarkupText =
+        before + ComposeMarkupText(InputsFrom(*this, module_, text), UnicodeLetterCase);
     services_.clipboard.setText(QString::fromStdString(module_.MarkupText));
     Command2->setEnabled(!Check1->isChecked());
     return true;
@@ -59,13 +60,12 @@ void Form1::Command4_Click() {
     ComposeMarkup(Text1->text());
 }
 
+// The clipboard is set once, with the old text and the new markup together: setting it twice
+// in a row races with clipboard managers and Wayland's clipboard bridge to X11, which then
+// lose the text.
 void Form1::Command2_Click() {
     module_.PriorClipboard = services_.clipboard.text().toStdString();
-    if (!ComposeMarkup(Text1->text())) {
-        return;
-    }
-    module_.MarkupText = module_.PriorClipboard + module_.MarkupText;
-    services_.clipboard.setText(QString::fromStdString(module_.MarkupText));
+    ComposeMarkup(Text1->text(), module_.PriorClipboard);
 }
 
 void Form1::Check1_Click() {

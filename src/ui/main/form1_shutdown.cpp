@@ -5,6 +5,7 @@
 #include "colour/rgb.h"
 #include "platform/services.h"
 #include "platform/settings_store.h"
+#include "platform/wayland.h"
 #include "ui/main/form1.h"
 #include "ui/main/list_combo_box.h"
 #include "ui/messages.h"
@@ -50,8 +51,11 @@ void Form1::Form_QueryUnload() {
     if (Combo2->currentText().isEmpty()) {
         Combo2->setListIndex(0);
     }
-    module_.reg_top = TopTwips();
-    module_.reg_left = LeftTwips();
+    // Where the window's position is unknown, the one read at start is kept rather than lost.
+    if (WindowPositionsKnown()) {
+        module_.reg_top = TopTwips();
+        module_.reg_left = LeftTwips();
+    }
     module_.reg_font = Combo2->currentText().toStdString();
     module_.reg_Check1 = komoji->isChecked();
     module_.reg_Check2 = ime->isChecked();

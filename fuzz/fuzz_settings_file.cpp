@@ -1,0 +1,191 @@
+// The real settings-file path: the input is written as the settings file, which the Qt-backed
+// store then takes through the start-up check and the save at close. Whatever the bytes, after
+// the check every key of the program's section converts and a second check writes nothing,
+// the save reaches the disk as written, and the keys and values of every other section (the
+// file may be shared with other programs) read the same before and after.
+#include "app/save_settings.h"
+#include "app/startup_check.h"
+#include "app/stored_values.h"
+#include "colour/rgb.h"
+#include "fuzz_support.h"
+#include "platform/qt_settings_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QString>
+#include <QVariant>
+#include <QtGlobal>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
+
+using namespace quilvane;
+using quilvane::fuzz::Require;
+
+namespace {
+
+constexpr auto kSectionPrefix = "Quilvane/";
+
+// The private folder of this process; each input gets a new subfolder, since Qt keeps parsed
+// settings files by name and would not notice a rewrite of the same size within its clock tick.
+std::filesystem::path& Folder() {
+    static std::filesystem::path folder;
+    return folder;
+}
+
+void RemoveFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(Folder(), ignored);
+}
+
+// Counts writes, so that a check can be shown to write nothing.
+class CountingStore final : public SettingsStore {
+public:
+    explicit CountingStore(SettingsStore& inner) : inner_(inner) {}
+    std::optional<std::string> read(std::string_view key) override { return inner_.read(key); }
+    bool write(std::string_view key, std::string_view text) override {
+        ++writes;
+        return inner_.write(key, text);
+    }
+    bool writeAll(std::span<const StoredValue> values) override {
+        writes += static_cast<int>(values.size());
+        return inner_.writeAll(values);
+    }
+    int writes = 0;
+
+private:
+    SettingsStore& inner_;
+};
+
+// A key name that Qt reads back under the same name. Damaged files can yield names with an
+// empty part ("a//b", "/b", "a/", ""), which Qt lists but looks up under another, normalised
+// name; no program using QSettings can have written them, and none can read them by name.
+// Qt's rewrite may turn such an entry into a readable key, so only what read before is kept
+// to its value.
+bool ReadableByName(const QString& key) {
+    return !key.isEmpty() && !key.startsWith(u'/') && !key.endsWith(u'/') &&
+           !key.contains(QLatin1String("//"));
+}
+
+// Every readable key of a copy of the file, parsed afresh under a name Qt has not seen before.
+std::map<QString, QVariant> KeysOnDisk(const QString& file, const QString& copy) {
+    Require(QFile::copy(file, copy), "the settings file can be copied");
+    const QSettings settings(copy, QSettings::IniFormat);
+    std::map<QString, QVariant> keys;
+    for (const QString& key : settings.allKeys()) {
+        if (ReadableByName(key)) {
+            keys.emplace(key, settings.value(key));
+        }
+    }
+    return keys;
+}
+
+std::map<QString, QVariant> OtherSections(std::map<QString, QVariant> keys) {
+    std::erase_if(keys, [](const auto& entry) { return entry.first.startsWith(kSectionPrefix); });
+    return keys;
+}
+
+// Qt writes a text with control characters as a typed value, so a list of such texts comes
+// back as a list of values holding the same texts: the same for every program reading it.
+bool SameValue(const QVariant& before, const QVariant& after) {
+    const auto isList = [](const QVariant& value) {
+        return value.typeId() == QMetaType::QStringList ||
+               value.typeId() == QMetaType::QVariantList;
+    };
+    if (isList(before) && isList(after)) {
+        return before.toStringList() == after.toStringList();
+    }
+    return before == after;
+}
+
+std::string StoredText(SettingsStore& store, std::string_view key) {
+    const std::optional<std::string> text = store.read(key);
+    Require(text.has_value(), "the settings file reads after the check");
+    return *text;
+}
+
+void RequireSectionConverts(SettingsStore& store) {
+    Require(ParseWholeNumber(StoredText(store, kKeyTop)).has_value(), "top converts");
+    Require(ParseWholeNumber(StoredText(store, kKeyLeft)).has_value(), "left converts");
+    for (const std::string_view key : kKeyCheck) {
+        Require(ParseTruthValue(StoredText(store, key)).has_value(), "an option converts");
+    }
+    Require(ParseSingle(StoredText(store, kKeyVer)) == kCurrentVersion, "the version is current");
+    Require(ParseRgbString(StoredText(store, kKeyLastColor)).has_value(), "the colour is usable");
+    for (const std::string_view key : kKeyFav) {
+        Require(!StoredText(store, key).empty(), "every favourite is present");
+    }
+}
+
+// Qt's warnings about damaged files would flood the fuzzer's output.
+void Quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+// A memory-backed folder where there is one: every save syncs the file to disk.
+std::filesystem::path ScratchParent() {
+    std::error_code error;
+    return std::filesystem::is_directory("/dev/shm", error)
+               ? std::filesystem::path("/dev/shm")
+               : std::filesystem::temp_directory_path();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    qInstallMessageHandler(Quiet);
+    std::string folder = (ScratchParent() / "quilvane-fuzz.XXXXXX").string();
+    Require(mkdtemp(folder.data()) != nullptr, "a private folder can be made");
+    Folder() = folder;
+    std::atexit(RemoveFolder);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static unsigned long run = 0;
+    const std::filesystem::path runFolder = Folder() / std::to_string(run++);
+    std::filesystem::create_directory(runFolder);
+    const QDir dir(QString::fromStdString(runFolder.string()));
+    const QString file = dir.filePath("Kelvary.conf");
+    {
+        QFile out(file);
+        Require(out.open(QIODevice::WriteOnly), "the input can be written as the settings file");
+        out.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
+    }
+    const auto before = OtherSections(KeysOnDisk(file, dir.filePath("before.conf")));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    {
+        QtSettingsStore store;
+        Module1 module;
+        Require(RunStartupCheck(store, module).repairsWritten, "every repair reaches the file");
+        RereadSettings(store, module);
+        RequireSectionConverts(store);
+
+        CountingStore counting(store);
+        Module1 again;
+        Require(RunStartupCheck(counting, again).message == StartupMessage::None &&
+                    counting.writes == 0,
+                "a second check writes nothing");
+
+        Require(SaveSettings(store, module), "the save at close reaches the file");
+        const auto after = KeysOnDisk(file, dir.filePath("after.conf"));
+        const auto saved = [&](std::string_view key) {
+            const auto found =
+                after.find(kSectionPrefix + QString::fromUtf8(key.data(), key.size()));
+            return found == after.end() ? std::string("(missing)")
+                                        : found->second.toString().toStdString();
+        };
+        Require(saved(kKeyFont) == module.reg_font &&
+                    saved(kKeyLastColor) == module.reg_Last_Color &&
+                    saved(kKeyTop) == WholeNumberText(module.reg_top),
+                "the saved values are on disk as written");
+        for (const auto& [key, value] : before) {
+            const auto found = after.find(key);
+            Require(found != after.end() && SameValue(value, found->second),
+                    "other sections read the same before and after");
+        }
+    }
+    std::filesystem::remove_all(runFolder);
+    return 0;
+}

@@ -54,8 +54,9 @@ using Clock = std::chrono::steady_clock;
 using Milliseconds = std::chrono::duration<double, std::milli>;
 namespace fs = std::filesystem;
 
-// The first paint is over once the program has neither drawn nor used kIdleCpu of its main
-// thread for kQuietSpan; the cursor of a focused text box first blinks well after that.
+// The first paint is over once the program has neither drawn nor run its main thread (on a CPU
+// or waiting for one) for more than kIdleCpu during kQuietSpan; the cursor of a focused text
+// box first blinks well after that.
 constexpr auto kQuietSpan = std::chrono::milliseconds(100);
 constexpr auto kIdleCpu = std::chrono::milliseconds(1);
 constexpr auto kTimeout = std::chrono::seconds(30);
@@ -126,14 +127,26 @@ double PeakResidentKib(pid_t pid) {
     throw std::runtime_error("no VmHWM for process " + std::to_string(pid));
 }
 
-// Time the main thread of a process has spent on a CPU, from /proc/<pid>/schedstat.
-std::chrono::nanoseconds CpuTime(pid_t pid) {
+// Time the main thread of a process has spent on a CPU and waiting for one, from
+// /proc/<pid>/schedstat. On a busy machine a thread that wants to run may get no CPU for a
+// while: only both together tell that it is idle.
+struct Schedule {
+    std::chrono::nanoseconds running{};
+    std::chrono::nanoseconds waiting{};
+
+    bool IdleSince(const Schedule& before) const {
+        return running - before.running < kIdleCpu && waiting - before.waiting < kIdleCpu;
+    }
+};
+
+Schedule MainThreadSchedule(pid_t pid) {
     std::ifstream schedstat("/proc/" + std::to_string(pid) + "/schedstat");
-    long long nanoseconds = 0;
-    if (!(schedstat >> nanoseconds)) {
+    long long running = 0;
+    long long waiting = 0;
+    if (!(schedstat >> running >> waiting)) {
         throw std::runtime_error("no schedstat for process " + std::to_string(pid));
     }
-    return std::chrono::nanoseconds(nanoseconds);
+    return {std::chrono::nanoseconds(running), std::chrono::nanoseconds(waiting)};
 }
 
 // Whether a child has ended; it stays a zombie, to be reaped by Child.
@@ -352,28 +365,37 @@ private:
                                            Clock::time_point deadline) {
         std::optional<Clock::time_point> lastDamage;
         Clock::time_point sampledAt = window.at;
-        std::chrono::nanoseconds sampledCpu = CpuTime(pid);
-        while (true) {
+        Schedule sampled = MainThreadSchedule(pid);
+        // Reads the events that have arrived; true if one of them was drawing over the window.
+        const auto readDamage = [&] {
+            bool drawn = false;
             while (XPending(display_) > 0) {
                 XEvent event;
                 XNextEvent(display_, &event);
-                if (event.type != damageEvent_ + XDamageNotify) {
-                    continue;
-                }
-                const auto& damage = reinterpret_cast<const XDamageNotifyEvent&>(event);
-                if (Covers(window, damage.area)) {
+                if (event.type == damageEvent_ + XDamageNotify &&
+                    Covers(window, reinterpret_cast<const XDamageNotifyEvent&>(event).area)) {
                     lastDamage = sampledAt = Clock::now();
-                    sampledCpu = CpuTime(pid);
+                    sampled = MainThreadSchedule(pid);
+                    drawn = true;
                 }
             }
+            return drawn;
+        };
+        while (true) {
+            readDamage();
             const auto now = Clock::now();
             if (now - sampledAt >= kQuietSpan) {
-                const std::chrono::nanoseconds cpu = CpuTime(pid);
-                if (lastDamage && cpu - sampledCpu < kIdleCpu) {
-                    return Quiet{*lastDamage, cpu};
+                const Schedule schedule = MainThreadSchedule(pid);
+                if (lastDamage && schedule.IdleSince(sampled)) {
+                    // A round trip makes the server report drawing it has done but not sent.
+                    XSync(display_, False);
+                    if (!readDamage()) {
+                        return Quiet{*lastDamage, schedule.running};
+                    }
+                    continue;
                 }
                 sampledAt = now;
-                sampledCpu = cpu;
+                sampled = schedule;
             }
             if (now >= deadline || HasExited(pid)) {
                 return std::nullopt;

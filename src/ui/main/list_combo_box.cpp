@@ -39,10 +39,18 @@ void ListComboBox::setTextAsProgram(const QString& text) {
 }
 
 void ListComboBox::WidenListToItems() {
-    QAbstractItemView* list = view();
-    list->setTextElideMode(Qt::ElideNone);
-    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
-                          list->verticalScrollBar()->sizeHint().width());
+    widenOnOpen_ = true;
+}
+
+void ListComboBox::showPopup() {
+    if (widenOnOpen_) {
+        widenOnOpen_ = false;
+        QAbstractItemView* list = view();
+        list->setTextElideMode(Qt::ElideNone);
+        list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                              list->verticalScrollBar()->sizeHint().width());
+    }
+    QComboBox::showPopup();
 }
 
 } // namespace quilvane

@@ -18,10 +18,14 @@ public:
     // Sets the text as the program does: a text that is a list item selects that item.
     void setTextAsProgram(const QString& text);
     // Makes the drop-down list at least as wide as its longest item, so no name is cut short.
+    // The items are measured when the list next opens: at start nobody sees the list yet, and
+    // measuring every installed face's name would delay the window.
     void WidenListToItems();
+    void showPopup() override;
 
 private:
     bool typed_ = false;
+    bool widenOnOpen_ = false;
 };
 
 } // namespace quilvane

@@ -2,7 +2,7 @@
 
 #include "platform/services.h"
 #include "platform/twips.h"
-#include "ui/main/form1.h"
+#include "ui/main_window_link.h"
 #include "ui/menu_colour.h"
 #include "ui/side_window_placement.h"
 
@@ -12,8 +12,8 @@
 
 namespace quilvane {
 
-SideWindow::SideWindow(Form1& main) : QDialog(&main), main_(main) {
-    setWindowIcon(main.windowIcon());
+SideWindow::SideWindow(MainWindowLink& main) : QDialog(&main.Window()), main_(main) {
+    setWindowIcon(main.Window().windowIcon());
     QPalette background = palette();
     background.setColor(QPalette::Window, MenuColour());
     setPalette(background);
@@ -33,7 +33,7 @@ QSize SideWindow::OuterSize() const {
     if (isVisible()) {
         return frameGeometry().size();
     }
-    return size() + (main_.frameGeometry().size() - main_.geometry().size());
+    return size() + (main_.Window().frameGeometry().size() - main_.Window().geometry().size());
 }
 
 int SideWindow::OuterWidthTwips() const {

@@ -8,7 +8,7 @@ class QPushButton;
 
 namespace quilvane {
 
-class Form1;
+class MainWindowLink;
 
 // A modal window opened from the main window, carrying its icon and placed relative to it in
 // twips. Esc presses
@@ -16,7 +16,7 @@ class Form1;
 class SideWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit SideWindow(Form1& main);
+    explicit SideWindow(MainWindowLink& main);
 
     // Runs on every way of closing (a button, Esc, the close box): the main window gets its
     // always-on-top state back.
@@ -43,7 +43,7 @@ protected:
     // screen's bottom, right and left edges.
     void PlaceCentredBelowMain();
 
-    Form1& main_;
+    MainWindowLink& main_;
 
 private:
     QSize OuterSize() const;

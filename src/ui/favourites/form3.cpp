@@ -6,15 +6,13 @@
 #include "platform/services.h"
 #include "platform/twips.h"
 #include "ui/fonts.h"
-#include "ui/main/form1.h"
+#include "ui/main_window_link.h"
 #include "ui/messages.h"
 #include "ui/place_control.h"
 
-#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollBar>
 
 namespace quilvane {
 
@@ -78,7 +76,7 @@ int CaptionNumber(const QLabel* label) {
 
 } // namespace
 
-Form3::Form3(Form1& main) : SideWindow(main) {
+Form3::Form3(MainWindowLink& main) : SideWindow(main) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Form3"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -160,8 +158,7 @@ void Form3::Form_Load() {
 // Row 0 shows the main window's colour; rows 1..10 the stored favourites, a faulty slot
 // replaced by its own default (the others keep their colours) and reported once.
 void Form3::FillRows() {
-    ShowRow(0, Rgb{CaptionNumber(main_.Label1), CaptionNumber(main_.Label2),
-                   CaptionNumber(main_.Label3)});
+    ShowRow(0, main_.CurrentColour());
     const FavouriteSlots stored = LoadFavouriteSlots(main_.services().store);
     for (int n = 1; n < kRowCount; ++n) {
         ShowRow(n, stored.colours[static_cast<std::size_t>(n - 1)]);
@@ -194,17 +191,13 @@ void Form3::Command1_Click() {
 // Red, then green, then blue: each bar whose value changes runs the main window's colour
 // handling before the next is set.
 void Form3::Command2_Click(short index) {
-    const Rgb colour = RowColour(index);
-    main_.HScroll1->setValue(colour.red);
-    main_.HScroll2->setValue(colour.green);
-    main_.HScroll3->setValue(colour.blue);
+    main_.SetColour(RowColour(index));
     done(QDialog::Accepted);
-    main_.Command4->setFocus();
 }
 
 void Form3::Command3_Click(short index) {
     Services& services = main_.services();
-    if (main_.dialog->isChecked()) {
+    if (main_.ConfirmationsOn()) {
         const std::string question = OverwriteQuestionText(index);
         if (ShowMessage(services.messages, this,
                         {question, kOverwriteQuestionTitle, kOverwriteQuestionStyle}) ==

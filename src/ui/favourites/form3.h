@@ -12,8 +12,6 @@ class QPushButton;
 
 namespace quilvane {
 
-class Form1;
-
 // The favourites window: the colour the main window holds (row 0) above the ten stored
 // favourites (rows 1..10). Call hands a row's colour to the main window and closes; Save stores
 // the current colour in a row. Shown modally by the main window; rebuilt from the store each time.
@@ -22,7 +20,7 @@ class Form3 : public SideWindow {
 public:
     static constexpr int kRowCount = kFavouriteCount + 1; // row 0 is the current colour
 
-    explicit Form3(Form1& main);
+    explicit Form3(MainWindowLink& main);
     ~Form3() override;
 
     QGroupBox* Frame1 = nullptr;     // "Now": the current colour and Back

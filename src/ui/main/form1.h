@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/main_window_link.h"
+
 #include <QMainWindow>
 #include <string>
 
@@ -20,8 +22,9 @@ class ListComboBox;
 class Form5;
 
 // The main window: the colour mixer, the text, size and face, the markup buttons and the menus.
-// Controls and menu items are public so that the side windows and tests reach them by name.
-class Form1 : public QMainWindow {
+// Controls and menu items are public so that tests reach them by name; the side windows see only
+// the link.
+class Form1 : public QMainWindow, public MainWindowLink {
     Q_OBJECT
 public:
     Form1(Module1& module, Services& services);
@@ -100,6 +103,7 @@ public:
     void HScroll2_Change();
     void HScroll3_Change();
     void ApplyColour();
+    void SetColour(Rgb colour) override;
     void Command7_Click();
 
     // Markup. ComposeMarkup puts `before` and the markup of `text` on the clipboard in one go;
@@ -119,7 +123,7 @@ public:
     // Run after the menu has flipped the item's check mark.
     void code_Click();
     void fore_Click();
-    void ApplyFore();
+    void ApplyFore() override;
     void right_l_Click();
     void left_l_Click();
     void first_Click();
@@ -141,12 +145,23 @@ public:
     void EndSession();
 
     Module1& module() { return module_; }
-    Services& services() { return services_; }
+
+    // What the side windows see.
+    QWidget& Window() override { return *this; }
+    Services& services() override { return services_; }
+    Rgb CurrentColour() const override;
+    bool ConfirmationsOn() const override;
+    bool LowerCaseMarkup() const override;
+    float StoredVersion() const override;
+    PreviewLook Preview() const override;
+    QString PreviewText() const override;
+    void SetPreviewText(const QString& text) override;
+    void SetMarqueeAttributes(const MarqueeAttributes& attributes) override;
 
     // The window's outer position and size in twips, as the stored "top" and "left" are.
-    int TopTwips() const;
-    int LeftTwips() const;
-    int WidthTwips() const;
+    int TopTwips() const override;
+    int LeftTwips() const override;
+    int WidthTwips() const override;
     int HeightTwips() const;
     void MoveTwips(int top, int left);
 
@@ -160,7 +175,6 @@ private:
     void ConnectHandlers();
     void SetTabOrder();
     void FillFaceList();
-    void SetColour(int red, int green, int blue);
     void ChannelChanged(QScrollBar* bar, QLabel* label);
     void RedrawNow();
     // The click action that the key `keyCode` with the shift state `shift` runs, if any.

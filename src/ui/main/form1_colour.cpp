@@ -38,20 +38,23 @@ void Form1::HScroll3_Change() {
 void Form1::ApplyColour() {
     const Rgb fromBars{HScroll1->value(), HScroll2->value(), HScroll3->value()};
     Text2->setText(QString::fromStdString(ColourCode(fromBars, code->isChecked())));
-    SetPreviewColour(*Text1, Rgb{LabelNumber(Label1), LabelNumber(Label2), LabelNumber(Label3)});
+    SetPreviewColour(*Text1, CurrentColour());
 }
 
 // Each bar whose value changes runs its change handling at once, red first; a bar already at
 // its value runs nothing.
-void Form1::SetColour(int red, int green, int blue) {
-    HScroll1->setValue(red);
-    HScroll2->setValue(green);
-    HScroll3->setValue(blue);
+void Form1::SetColour(Rgb colour) {
+    HScroll1->setValue(colour.red);
+    HScroll2->setValue(colour.green);
+    HScroll3->setValue(colour.blue);
+}
+
+Rgb Form1::CurrentColour() const {
+    return {LabelNumber(Label1), LabelNumber(Label2), LabelNumber(Label3)};
 }
 
 void Form1::Command7_Click() {
-    const Rgb colour = RandomColour();
-    SetColour(colour.red, colour.green, colour.blue);
+    SetColour(RandomColour());
 }
 
 } // namespace quilvane

@@ -25,7 +25,7 @@ void Form1::ConnectHandlers() {
     QAction* const fixedItems[] = {black, red, green, yellow, blue, cyan, magenta, white};
     for (std::size_t i = 0; i < kFixedColours.size(); ++i) {
         connect(fixedItems[i], &QAction::triggered, this, [this, colour = kFixedColours[i].colour] {
-            SetColour(colour.red, colour.green, colour.blue);
+            SetColour(colour);
             RedrawNow();
         });
     }

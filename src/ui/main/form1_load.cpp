@@ -36,7 +36,7 @@ void Form1::Form_Load() {
     // The start-up check has already replaced an unusable stored colour; the fallback only
     // guards a store that could not be written.
     const Rgb colour = ParseRgbString(module_.reg_Last_Color).value_or(kFallbackColour);
-    SetColour(colour.red, colour.green, colour.blue);
+    SetColour(colour);
     Label1->setText(QString::number(colour.red));
     Label2->setText(QString::number(colour.green));
     Label3->setText(QString::number(colour.blue));

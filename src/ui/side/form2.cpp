@@ -1,9 +1,8 @@
 #include "ui/side/form2.h"
 
-#include "app/module1.h"
 #include "platform/services.h"
 #include "ui/fonts.h"
-#include "ui/main/form1.h"
+#include "ui/main_window_link.h"
 #include "ui/place_control.h"
 #include "ui/side/colour_sweep.h"
 #include "ui/version_text.h"
@@ -32,7 +31,7 @@ QLabel* Caption(QWidget* parent, const char* name, const char* text, int left, i
 
 } // namespace
 
-Form2::Form2(Form1& main) : SideWindow(main) {
+Form2::Form2(MainWindowLink& main) : SideWindow(main) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報"));
     // A tool window: small caption with a close box, no icon and no taskbar entry.
@@ -55,7 +54,7 @@ void Form2::CreateControls() {
 }
 
 void Form2::Form_Load() {
-    Label1->setText(QStringLiteral("Quilvane Ver ") + VersionText(main_.module().reg_ver));
+    Label1->setText(QStringLiteral("Quilvane Ver ") + VersionText(main_.StoredVersion()));
 
     PlaceCentredBelowMain();
 

@@ -12,7 +12,7 @@ namespace quilvane {
 class Form2 : public SideWindow {
     Q_OBJECT
 public:
-    explicit Form2(Form1& main);
+    explicit Form2(MainWindowLink& main);
 
     QLabel* Label1 = nullptr; // name and version
     QLabel* Label2 = nullptr;

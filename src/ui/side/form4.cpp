@@ -1,9 +1,8 @@
 #include "ui/side/form4.h"
 
-#include "app/module1.h"
 #include "platform/services.h"
 #include "ui/fonts.h"
-#include "ui/main/form1.h"
+#include "ui/main_window_link.h"
 #include "ui/place_control.h"
 #include "ui/preview.h"
 #include "ui/side/long_text_editing.h"
@@ -31,7 +30,7 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption, int 
 
 } // namespace
 
-Form4::Form4(Form1& main) : SideWindow(main) {
+Form4::Form4(MainWindowLink& main) : SideWindow(main) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Long Sentence Mode"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -61,35 +60,32 @@ void Form4::CreateControls() {
 
 void Form4::Form_Load() {
     // The client area is as wide as the main window's; the frames are alike.
-    setFixedSize(main_.width(), TwipsToPixels(kClientHeight));
+    setFixedSize(main_.Window().width(), TwipsToPixels(kClientHeight));
 
     // The preview takes only the face from the main window; the size stays this window's own.
+    const MainWindowLink::PreviewLook look = main_.Preview();
     QFont font = Text1->font();
-    font.setFamilies(main_.Text1->font().families());
+    font.setFamilies(look.families);
     Text1->setFont(font);
-    const QColor colour = PreviewColour(*main_.Text1);
-    SetPreviewColour(*Text1, Rgb{colour.red(), colour.green(), colour.blue()});
-    if (main_.Check2->isChecked()) {
+    SetPreviewColour(*Text1, Rgb{look.colour.red(), look.colour.green(), look.colour.blue()});
+    if (look.bold) {
         SetPreviewBold(*Text1, true);
     }
-    if (main_.Check3->isChecked()) {
+    if (look.italic) {
         SetPreviewItalic(*Text1, true);
     }
 
-    LoadLongText(*Text1->document(), main_.Text1->text());
+    LoadLongText(*Text1->document(), main_.PreviewText());
 
     Services& services = main_.services();
     const QPoint placed = LongTextPlacement(main_.TopTwips(), main_.LeftTwips(), OuterWidthTwips(),
                                             OuterHeightTwips(), services.screen.widthTwips(),
                                             services.screen.heightTwips());
     MoveTwips(placed.y(), placed.x());
-
-    // The option as read at start-up: toggling it later takes effect at the next start.
-    services.inputMethod.setMode(*Text1, main_.module().reg_Check2 ? 1 : 0);
 }
 
 void Form4::Command1_Click() {
-    main_.Text1->setText(LongTextFromEditing(*Text1->document(), main_.komoji->isChecked()));
+    main_.SetPreviewText(LongTextFromEditing(*Text1->document(), main_.LowerCaseMarkup()));
     accept();
 }
 

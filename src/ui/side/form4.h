@@ -14,7 +14,7 @@ namespace quilvane {
 class Form4 : public SideWindow {
     Q_OBJECT
 public:
-    explicit Form4(Form1& main);
+    explicit Form4(MainWindowLink& main);
 
     QPlainTextEdit* Text1 = nullptr;
     QPushButton* Command1 = nullptr; // &Ok

@@ -1,10 +1,9 @@
 #include "ui/side/form5.h"
 
-#include "app/module1.h"
 #include "colour/marquee_attributes.h"
 #include "platform/services.h"
 #include "ui/fonts.h"
-#include "ui/main/form1.h"
+#include "ui/main_window_link.h"
 #include "ui/menu_colour.h"
 #include "ui/place_control.h"
 #include "ui/side/inverted_scroll_bar.h"
@@ -68,7 +67,7 @@ void RestoreDefaultIfEmpty(QLineEdit& box, QScrollBar& bar, int fallback) {
 
 } // namespace
 
-Form5::Form5(Form1& main) : SideWindow(main) {
+Form5::Form5(MainWindowLink& main) : SideWindow(main) {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Marquee Control"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -173,7 +172,7 @@ void Form5::Form_Load() {
     Check2_Click(); // unticked: the width controls are off
 
     // Then as wide as the main window, keeping its left.
-    resize(main_.width(), height());
+    resize(main_.Window().width(), height());
 }
 
 void Form5::VScroll1_Change() {
@@ -216,14 +215,7 @@ void Form5::Command1_Click() {
     choices.widthTicked = Check2->isChecked();
     choices.widthText = Text3->text().toStdString();
     choices.percent = Option3[0]->isChecked();
-    const MarqueeAttributes attributes = MarqueeAttributesFromChoices(choices);
-
-    Module1& module = main_.module();
-    module.MarqueeDirection = attributes.direction;
-    module.MarqueeScrollAmount = attributes.scrollAmount;
-    module.MarqueeScrollDelay = attributes.scrollDelay;
-    module.MarqueeBehavior = attributes.behavior;
-    module.MarqueeWidth = attributes.width;
+    main_.SetMarqueeAttributes(MarqueeAttributesFromChoices(choices));
 
     accept();
 }

@@ -22,7 +22,7 @@ class InvertedScrollBar;
 class Form5 : public SideWindow {
     Q_OBJECT
 public:
-    explicit Form5(Form1& main);
+    explicit Form5(MainWindowLink& main);
 
     QGroupBox* Frame1 = nullptr;            // direction
     std::array<QRadioButton*, 2> Option1{}; // left, right

@@ -20,11 +20,9 @@ int main(int argc, char** argv) {
     quilvane::QtWindowOrder order;
     quilvane::QtShell shell;
     quilvane::QtSleep sleep;
-    quilvane::QtInputMethod inputMethod;
     quilvane::QtClipboard clipboard;
     quilvane::QtScreen screen;
-    quilvane::Services services{store, messages,    order,     shell,
-                                sleep, inputMethod, clipboard, screen};
+    quilvane::Services services{store, messages, order, shell, sleep, clipboard, screen};
     quilvane::Module1 module;
 
     const auto form = quilvane::Main(module, services);

@@ -74,16 +74,6 @@ void QtSleep::Delay(int milliseconds) {
     }
 }
 
-void QtInputMethod::setMode(QWidget& textBox, int mode) {
-    if (mode == 1) {
-        textBox.setAttribute(Qt::WA_InputMethodEnabled, true);
-    }
-}
-
-void QtClipboard::clear() {
-    QGuiApplication::clipboard()->clear();
-}
-
 QString QtClipboard::text() {
     return QGuiApplication::clipboard()->text();
 }

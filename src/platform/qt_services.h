@@ -26,16 +26,8 @@ public:
     void Delay(int milliseconds) override;
 };
 
-// Qt's text boxes always accept an input method. "On" is a request only Windows can honour;
-// elsewhere both modes leave the input method to the user.
-class QtInputMethod final : public InputMethod {
-public:
-    void setMode(QWidget& textBox, int mode) override;
-};
-
 class QtClipboard final : public Clipboard {
 public:
-    void clear() override;
     QString text() override;
     void setText(const QString& text) override;
 };

@@ -45,18 +45,10 @@ public:
     virtual void Delay(int milliseconds) = 0;
 };
 
-// Input method mode of a text box: 1 switched on, 0 left to the user.
-class InputMethod {
-public:
-    virtual ~InputMethod() = default;
-    virtual void setMode(QWidget& textBox, int mode) = 0;
-};
-
 // The plain text of the system clipboard.
 class Clipboard {
 public:
     virtual ~Clipboard() = default;
-    virtual void clear() = 0;
     virtual QString text() = 0;
     virtual void setText(const QString& text) = 0;
 };
@@ -80,7 +72,6 @@ struct Services {
     WindowOrder& order;
     Shell& shell;
     Sleep& sleep;
-    InputMethod& inputMethod;
     Clipboard& clipboard;
     Screen& screen;
 };

@@ -67,21 +67,10 @@ public:
     void Delay(int milliseconds) override { delays.push_back(milliseconds); }
 };
 
-class FakeInputMethod : public InputMethod {
-public:
-    std::vector<std::pair<QWidget*, int>> modes;
-    void setMode(QWidget& textBox, int mode) override { modes.emplace_back(&textBox, mode); }
-};
-
 // A clipboard of its own, so tests see exactly what the program put there.
 class FakeClipboard : public Clipboard {
 public:
     QString content;
-    int clears = 0;
-    void clear() override {
-        ++clears;
-        content.clear();
-    }
     QString text() override { return content; }
     void setText(const QString& text) override { content = text; }
 };
@@ -108,10 +97,9 @@ struct FakeServices {
     FakeWindowOrder order;
     FakeShell shell;
     FakeSleep sleep;
-    FakeInputMethod inputMethod;
     FakeClipboard clipboard;
     FakeScreen screen;
-    Services services{store, messages, order, shell, sleep, inputMethod, clipboard, screen};
+    Services services{store, messages, order, shell, sleep, clipboard, screen};
 };
 
 } // namespace quilvane

@@ -196,6 +196,10 @@ void Form3::Command2_Click(short index) {
 }
 
 void Form3::Command3_Click(short index) {
+    // Row 0 shows the main window's colour: it has no slot to store.
+    if (index < 1 || index > kFavouriteCount) {
+        return;
+    }
     Services& services = main_.services();
     if (main_.ConfirmationsOn()) {
         const std::string question = OverwriteQuestionText(index);

@@ -72,7 +72,6 @@ void Form1::Form_Load() {
         Text2->resize(TwipsToPixels(855), Text2->height());
     }
     services_.order.setTopmost(*this, module_.reg_Check4);
-    services_.inputMethod.setMode(*Text1, module_.reg_Check2 ? 1 : 0);
     Command6->setEnabled(false);
 }
 

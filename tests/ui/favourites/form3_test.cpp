@@ -132,6 +132,14 @@ TEST(Form3Test, SaveAsksWhileConfirmationsAreOnAndReportsAFailedWrite) {
         EXPECT_EQ(shown.size(), 2u);
         EXPECT_EQ(Row(form, 10), "7,0,255 #0700ff");
         EXPECT_EQ(b.fakes.store.values["fav10"], "007000255"); // leading zeros written back
+
+        // Row 0, the main window's colour, has no slot: nothing is asked or stored.
+        b.main->dialog->setChecked(true);
+        b.fakes.messages.answers = {MessageBox::kNo};
+        const auto writes = b.fakes.store.writes.size();
+        form.Command3_Click(0);
+        EXPECT_EQ(shown.size(), 2u);
+        EXPECT_EQ(b.fakes.store.writes.size(), writes);
         form.Command1->click();
     });
 }

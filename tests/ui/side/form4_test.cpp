@@ -91,7 +91,7 @@ TEST(Form4Test, EveryWayOfClosingWithoutOkKeepsTheTextAndRestoresTheZOrder) {
     }
 }
 
-TEST(Form4Test, PreviewsTheMainWindowsTextAndSwitchesTheInputMethodFromTheStartUpOption) {
+TEST(Form4Test, PreviewsTheMainWindowsTextInItsLook) {
     SideBench b;
     b.module.reg_Check2 = true;
     b.main->ime->setChecked(false); // toggled since start-up: not looked at

@@ -70,8 +70,8 @@ struct SideBench {
 
     FakeServices fakes;
     ObservingSleep sleep;
-    Services services{fakes.store, fakes.messages,    fakes.order,     fakes.shell,
-                      sleep,       fakes.inputMethod, fakes.clipboard, fakes.screen};
+    Services services{fakes.store, fakes.messages,  fakes.order, fakes.shell,
+                      sleep,       fakes.clipboard, fakes.screen};
     Module1 module;
     std::unique_ptr<Form1> main;
 };

@@ -60,7 +60,10 @@ std::string FullWidthDigits(int n) {
 }
 
 std::string OverwriteQuestionText(int row) {
-    return "お気に入りデータ " + FullWidthDigits(row) + " を書き換えます。よろしいですか？";
+    std::string text(kOverwriteQuestion.text);
+    const std::string_view slot = "%1";
+    text.replace(text.find(slot), slot.size(), FullWidthDigits(row));
+    return text;
 }
 
 } // namespace quilvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/message_catalogue.h"
 #include "app/settings_keys.h"
 #include "colour/rgb.h"
 #include "platform/settings_store.h"
@@ -33,11 +34,8 @@ FavouriteSlots LoadFavouriteSlots(SettingsStore& store);
 // The decimal text of n in full-width digits (U+FF10..U+FF19): 10 gives "１０".
 std::string FullWidthDigits(int n);
 
-// The question asked before slot `row` (1..10) is overwritten: "お気に入りデータ １０ を書き換え
-// ます。よろしいですか？" for row 10; asked with kOverwriteQuestionTitle and style 260 (Yes and
-// No, No preselected, no icon).
+// The text of kOverwriteQuestion, asked before slot `row` (1..10) is overwritten:
+// "お気に入りデータ １０ を書き換えます。よろしいですか？" for row 10.
 std::string OverwriteQuestionText(int row);
-inline constexpr std::string_view kOverwriteQuestionTitle = "上書き確認";
-inline constexpr int kOverwriteQuestionStyle = 260;
 
 } // namespace quilvane

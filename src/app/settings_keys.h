@@ -45,26 +45,4 @@ inline constexpr std::array<std::string_view, kFavouriteCount> kDefaultFav = {
     "040216040", // red 40, green 216, blue 40
 };
 
-// A message box as the platform shows it: style 64 is OK with the information icon, 16 OK
-// with the critical icon.
-struct MessageBoxContent {
-    std::string_view text;
-    std::string_view title;
-    int style = 0;
-};
-
-// Start-up: defaults written into a store without the current settings version.
-inline constexpr MessageBoxContent kRegistryWrittenMessage{"レジストリを新規(追加)書き込みました",
-                                                           "Regstory Write", 64};
-// Start-up: unusable values of a current store replaced by their defaults.
-inline constexpr MessageBoxContent kRegistryRestoredMessage{"レジストリ異常です。復元しました",
-                                                            "Regstory Error", 16};
-// Favourites window: faulty slots replaced by their defaults.
-inline constexpr MessageBoxContent kFavouritesResetMessage{"レジストリ異常です。初期値に戻しました",
-                                                           "Regstory Error", 16};
-
-// The store could not be written: repairs at start or the save at close did not reach it.
-inline constexpr MessageBoxContent kStoreUnwritableMessage{
-    "レジストリに書き込めませんでした。設定は保存されていません", "Regstory Error", 16};
-
 } // namespace quilvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/message_catalogue.h"
 #include "app/module1.h"
 #include "app/settings_keys.h"
 #include "platform/settings_store.h"

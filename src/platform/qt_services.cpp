@@ -1,5 +1,6 @@
 #include "platform/qt_services.h"
 
+#include "app/message_catalogue.h"
 #include "platform/twips.h"
 
 #include <QClipboard>
@@ -19,17 +20,13 @@ namespace quilvane {
 
 namespace {
 
-constexpr int kYesNoButtons = 4;
-constexpr int kSecondButtonDefault = 256;
-constexpr int kIconMask = 0x70;
-
 QMessageBox::Icon IconOf(int style) {
-    switch (style & kIconMask) {
-    case 16:
+    switch (style & message_style::kIconMask) {
+    case message_style::kCritical:
         return QMessageBox::Critical;
-    case 32:
+    case message_style::kQuestion:
         return QMessageBox::Question;
-    case 64:
+    case message_style::kInformation:
         return QMessageBox::Information;
     default:
         return QMessageBox::NoIcon;
@@ -41,10 +38,10 @@ QMessageBox::Icon IconOf(int style) {
 int QtMessageBox::show(QWidget* owner, const QString& text, const QString& title, int style) {
     // An owned box stays in front of its owner, also when the owner is always on top.
     QMessageBox box(IconOf(style), title, text, QMessageBox::NoButton, owner);
-    if ((style & 7) == kYesNoButtons) {
+    if ((style & message_style::kButtonsMask) == message_style::kYesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton((style & kSecondButtonDefault) != 0 ? QMessageBox::No
-                                                                 : QMessageBox::Yes);
+        box.setDefaultButton((style & message_style::kSecondButtonDefault) != 0 ? QMessageBox::No
+                                                                                : QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes ? kYes : kNo;
     }

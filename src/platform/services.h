@@ -9,8 +9,7 @@ namespace quilvane {
 
 class SettingsStore;
 
-// Message boxes with the style numbers the program uses: buttons 0 OK, 4 Yes/No, plus 256 when
-// the second button is the default; icons 16 critical, 32 question, 64 information.
+// Message boxes, each with a style number built from message_style (message_catalogue.h).
 class MessageBox {
 public:
     static constexpr int kOk = 1;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/settings_keys.h"
+#include "app/message_catalogue.h"
 #include "platform/services.h"
 
 namespace quilvane {

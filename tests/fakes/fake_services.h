@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/message_catalogue.h"
 #include "fakes/memory_settings_store.h"
 #include "platform/services.h"
 
@@ -37,7 +38,7 @@ public:
             answers.pop_front();
             return answer;
         }
-        return (style & 7) == 4 ? kYes : kOk;
+        return (style & message_style::kButtonsMask) == message_style::kYesNo ? kYes : kOk;
     }
 };
 

@@ -23,10 +23,6 @@ constexpr int kClientHeight = 4335;
 constexpr double kTextPoints = 11.25;
 constexpr double kButtonPoints = 9.75;
 
-// A Save whose write did not reach the store must not look like it worked.
-constexpr MessageBoxContent kFavouriteNotSavedMessage{"お気に入りデータを保存できませんでした",
-                                                      "Regstory Error", 16};
-
 // Row n of the list (1..10) lies at this top; row 0 sits in the frame above.
 int RowTop(int row) {
     return 360 + 360 * row;
@@ -204,7 +200,7 @@ void Form3::Command3_Click(short index) {
     if (main_.ConfirmationsOn()) {
         const std::string question = OverwriteQuestionText(index);
         if (ShowMessage(services.messages, this,
-                        {question, kOverwriteQuestionTitle, kOverwriteQuestionStyle}) ==
+                        {question, kOverwriteQuestion.title, kOverwriteQuestion.style}) ==
             MessageBox::kNo) {
             return;
         }

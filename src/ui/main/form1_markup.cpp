@@ -6,6 +6,7 @@
 #include "platform/services.h"
 #include "ui/main/form1.h"
 #include "ui/main/list_combo_box.h"
+#include "ui/messages.h"
 #include "ui/preview.h"
 
 #include <QAction>
@@ -16,8 +17,6 @@
 namespace quilvane {
 
 namespace {
-
-constexpr int kYesNoSecondDefault = 4 + 256;
 
 MarkupInputs InputsFrom(const Form1& form, const Module1& module, const QString& text) {
     MarkupInputs inputs;
@@ -42,9 +41,7 @@ MarkupInputs InputsFrom(const Form1& form, const Module1& module, const QString&
 
 bool Form1::ComposeMarkup(const QString& text, const std::string& before) {
     if (text.isEmpty() && dialog->isChecked() &&
-        services_.messages.show(
-            this, QString::fromUtf8("文字が入力されていませんがよろしいですか？"),
-            QString::fromUtf8("確認"), kYesNoSecondDefault) == MessageBox::kNo) {
+        ShowMessage(services_.messages, this, kEmptyTextQuestion) == MessageBox::kNo) {
         return false;
     }
     module_.MarkupText =

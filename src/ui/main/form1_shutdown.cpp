@@ -15,16 +15,9 @@
 
 namespace quilvane {
 
-namespace {
-
-constexpr int kYesNoQuestion = 4 + 32;
-
-} // namespace
-
 void Form1::Command3_Click() {
     if (dialog->isChecked() &&
-        services_.messages.show(this, QString::fromUtf8("Quilvaneを終了しますか？"),
-                                QString::fromUtf8("終了？"), kYesNoQuestion) == MessageBox::kNo) {
+        ShowMessage(services_.messages, this, kExitQuestion) == MessageBox::kNo) {
         return;
     }
     EndProgram();

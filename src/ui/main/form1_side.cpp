@@ -20,12 +20,6 @@
 
 namespace quilvane {
 
-namespace {
-
-constexpr MessageBoxContent kHelpMissingMessage{"QV.htmlがありません", "Help File Not Found!", 16};
-
-} // namespace
-
 int Form1::ShowSideWindow(QDialog& window) {
     services_.order.setTopmost(*this, false);
     const int result = window.exec();

@@ -8,7 +8,6 @@
 #include <array>
 #include <cmath>
 #include <limits>
-#include <set>
 
 namespace quilvane {
 namespace {
@@ -30,15 +29,17 @@ TEST(ParseRgbString, AcceptsOnlyNineDigitsWithTriplesUpTo255) {
     }
 }
 
-TEST(FixedColours, EightDistinctColoursInMenuOrder) {
-    const char* const names[] = {"black", "red",  "green",   "yellow",
-                                 "blue",  "cyan", "magenta", "white"};
-    std::set<std::string> codes;
+TEST(FixedColours, EightColoursInMenuOrder) {
+    const std::pair<const char*, Rgb> expected[] = {
+        {"black", {0, 0, 0}},       {"red", {255, 0, 0}},       {"green", {0, 255, 0}},
+        {"yellow", {255, 255, 0}},  {"blue", {0, 0, 255}},      {"cyan", {0, 255, 255}},
+        {"magenta", {255, 0, 255}}, {"white", {255, 255, 255}},
+    };
+    ASSERT_EQ(kFixedColours.size(), std::size(expected));
     for (std::size_t i = 0; i < kFixedColours.size(); ++i) {
-        EXPECT_EQ(kFixedColours[i].name, names[i]);
-        codes.insert(ColourCode(kFixedColours[i].colour, false));
+        EXPECT_EQ(kFixedColours[i].name, expected[i].first);
+        EXPECT_EQ(kFixedColours[i].colour, expected[i].second) << expected[i].first;
     }
-    EXPECT_EQ(codes.size(), 8u);
     EXPECT_EQ(kFixedColours[4].caption, "青(B&lue)");
 }
 

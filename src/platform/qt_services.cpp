@@ -104,15 +104,12 @@ QStringList QtScreen::fontFaces() {
     return faces;
 }
 
-bool QtScreen::intersectsAnyScreen(int left, int top, int width, int height) {
-    const QRect window(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-                       TwipsToPixels(height));
+QList<QRect> QtScreen::geometries() {
+    QList<QRect> rectangles;
     for (const QScreen* screen : QGuiApplication::screens()) {
-        if (screen->geometry().intersects(window)) {
-            return true;
-        }
+        rectangles.append(screen->geometry());
     }
-    return false;
+    return rectangles;
 }
 
 } // namespace quilvane

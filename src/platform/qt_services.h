@@ -37,7 +37,7 @@ public:
     int widthTwips() override;
     int heightTwips() override;
     QStringList fontFaces() override;
-    bool intersectsAnyScreen(int left, int top, int width, int height) override;
+    QList<QRect> geometries() override;
 };
 
 } // namespace quilvane

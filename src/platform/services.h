@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -60,8 +62,8 @@ public:
     virtual int heightTwips() = 0;
     // Installed faces in the platform's order, foundry duplicates folded into one name.
     virtual QStringList fontFaces() = 0;
-    // Whether a window at this outer rectangle (twips) would be at least partly on some screen.
-    virtual bool intersectsAnyScreen(int left, int top, int width, int height) = 0;
+    // Every screen's rectangle on the desktop, in pixels.
+    virtual QList<QRect> geometries() = 0;
 };
 
 // Everything a window needs from the platform, handed around by reference.

@@ -76,7 +76,8 @@ public:
     void setText(const QString& text) override { content = text; }
 };
 
-// A 1280 x 800 pixel screen (15 twips a pixel) with a short face list.
+// A 1280 x 800 pixel screen (15 twips a pixel) with a short face list; `screens` lists every
+// screen of the desktop.
 class FakeScreen : public Screen {
 public:
     int width = 19200;
@@ -86,9 +87,8 @@ public:
     int widthTwips() override { return width; }
     int heightTwips() override { return height; }
     QStringList fontFaces() override { return faces; }
-    bool intersectsAnyScreen(int left, int top, int w, int h) override {
-        return left < width && top < height && left + w > 0 && top + h > 0;
-    }
+    QList<QRect> screens = {QRect(0, 0, 1280, 800)};
+    QList<QRect> geometries() override { return screens; }
 };
 
 // All fakes together, with the Services view the windows take.

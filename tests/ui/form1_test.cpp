@@ -88,15 +88,29 @@ TEST_F(Form1Test, StoredColourAndCodeOptionAreApplied) {
     EXPECT_EQ(form->Text2->width(), TwipsToPixels(975));
 }
 
+// Two screens side by side, the second one shorter: a stored position partly on either screen
+// is kept; one wholly off both, also inside their bounding box, opens at the origin.
 TEST_F(Form1Test, PositionWhollyOffTheScreensOpensAtTheOrigin) {
-    FillValidStore(fakes.store);
-    fakes.store.values["left"] = "2147483647";
-    fakes.store.values["top"] = "-2147483647";
-    const auto form = Start();
-    EXPECT_EQ(form->pos(), QPoint(0, 0));
-    form->move(100, 100);
-    form->first_Click();
-    EXPECT_EQ(form->pos(), QPoint(0, 0));
+    fakes.screen.screens = {QRect(0, 0, 1280, 800), QRect(1280, 0, 1024, 768)};
+    struct Row {
+        const char* left;
+        const char* top;
+        QPoint opened;
+    };
+    for (const Row& row : {Row{"2147483647", "-2147483647", {0, 0}},
+                           Row{"22500", "1500", {1500, 100}}, // on the second screen
+                           Row{"0", "11850", {0, 790}},       // the top strip on the first
+                           Row{"34560", "0", {0, 0}},         // right of both
+                           Row{"22500", "11700", {0, 0}}}) {  // below the second
+        FillValidStore(fakes.store);
+        fakes.store.values["left"] = row.left;
+        fakes.store.values["top"] = row.top;
+        const auto form = Start();
+        EXPECT_EQ(form->pos(), row.opened) << row.left << ", " << row.top;
+        form->move(100, 100);
+        form->first_Click();
+        EXPECT_EQ(form->pos(), row.opened) << row.left << ", " << row.top;
+    }
 }
 
 TEST_F(Form1Test, ChannelDisplaysFollowTheBars) {

@@ -6,6 +6,7 @@
 #include "platform/twips.h"
 #include "ui/main/form1.h"
 #include "ui/main/list_combo_box.h"
+#include "ui/main/on_screen.h"
 #include "ui/preview.h"
 #include "ui/version_text.h"
 
@@ -53,8 +54,8 @@ void Form1::Form_Load() {
 
     // A position wholly off every screen would leave the window unreachable: open it at 0, 0,
     // and let "first" return there too.
-    if (!services_.screen.intersectsAnyScreen(module_.reg_left, module_.reg_top, WidthTwips(),
-                                              HeightTwips())) {
+    if (!IntersectsAnyScreen(module_.reg_left, module_.reg_top, WidthTwips(), HeightTwips(),
+                             services_.screen.geometries())) {
         module_.reg_top = 0;
         module_.reg_left = 0;
     }

@@ -11,7 +11,7 @@
 #include "app/module1.h"
 #include "fakes/fake_services.h"
 #include "ui/main/form1.h"
-#include "ui/side/colour_sweep.h"
+#include "colour/colour_sweep.h"
 #include "ui/side/form2.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "app/message_catalogue.h"
 #include "app/settings_keys.h"
 #include "colour/rgb.h"
-#include "platform/settings_store.h"
+#include "app/settings_store.h"
 
 #include <array>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/module1.h"
-#include "platform/settings_store.h"
+#include "app/settings_store.h"
 
 namespace quilvane {
 

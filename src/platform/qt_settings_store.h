@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/settings_store.h"
+#include "app/settings_store.h"
 
 #include <QSettings>
 

@@ -4,7 +4,7 @@
 #include "app/save_settings.h"
 #include "colour/rgb.h"
 #include "platform/services.h"
-#include "platform/settings_store.h"
+#include "app/settings_store.h"
 #include "platform/wayland.h"
 #include "ui/main/form1.h"
 #include "ui/main/list_combo_box.h"

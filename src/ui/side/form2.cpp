@@ -4,7 +4,7 @@
 #include "ui/fonts.h"
 #include "ui/main_window_link.h"
 #include "ui/place_control.h"
-#include "ui/side/colour_sweep.h"
+#include "colour/colour_sweep.h"
 #include "ui/version_text.h"
 
 #include <QEvent>

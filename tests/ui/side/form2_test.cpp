@@ -1,5 +1,4 @@
 // The about box with its colour sweep, and the help command.
-#include "ui/side/colour_sweep.h"
 #include "ui/side/form2.h"
 #include "ui/side/side_bench.h"
 
@@ -13,30 +12,6 @@
 
 namespace quilvane {
 namespace {
-
-// Six phases: red, green, blue each rise to 128 in turn, then blue, green, red each from 129 to
-// 255; a finished phase leaves its channel one above its last value.
-TEST(Form2Test, SweepRunsFromBlackToWhiteInSmallStepsPhaseByPhase) {
-    const std::vector<Rgb> sweep = ColourSweep();
-    ASSERT_EQ(sweep.size(), 768u);
-    const std::pair<std::size_t, Rgb> phaseEnds[] = {
-        {0, {0, 0, 0}},         {128, {128, 0, 0}},     // red up
-        {129, {129, 0, 0}},     {257, {129, 128, 0}},   // green up
-        {258, {129, 129, 0}},   {386, {129, 129, 128}}, // blue up
-        {387, {129, 129, 129}}, {513, {129, 129, 255}}, // blue on to the top
-        {514, {129, 129, 255}}, {640, {129, 255, 255}}, // green on to the top
-        {641, {129, 255, 255}}, {767, {255, 255, 255}}, // red on to the top
-    };
-    for (const auto& [index, colour] : phaseEnds) {
-        EXPECT_EQ(sweep[index], colour) << index;
-    }
-    for (std::size_t i = 1; i < sweep.size(); ++i) {
-        const Rgb a = sweep[i - 1];
-        const Rgb b = sweep[i];
-        EXPECT_LE(b.red - a.red + b.green - a.green + b.blue - a.blue, 1) << i;
-        EXPECT_TRUE(b.red >= a.red && b.green >= a.green && b.blue >= a.blue) << i;
-    }
-}
 
 TEST(Form2Test, ShowsNameAndControlsOnlyAfterTheSweepAndPauseEveryTime) {
     SideBench b;

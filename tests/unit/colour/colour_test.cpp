@@ -1,3 +1,4 @@
+#include "colour/colour_sweep.h"
 #include "colour/fixed_colours.h"
 #include "colour/random_channel.h"
 #include "colour/rgb.h"
@@ -41,6 +42,30 @@ TEST(FixedColours, EightColoursInMenuOrder) {
         EXPECT_EQ(kFixedColours[i].colour, expected[i].second) << expected[i].first;
     }
     EXPECT_EQ(kFixedColours[4].caption, "青(B&lue)");
+}
+
+// Six phases: red, green, blue each rise to 128 in turn, then blue, green, red each from 129 to
+// 255; a finished phase leaves its channel one above its last value.
+TEST(ColourSweep, RunsFromBlackToWhiteInSmallStepsPhaseByPhase) {
+    const std::vector<Rgb> sweep = ColourSweep();
+    ASSERT_EQ(sweep.size(), 768u);
+    const std::pair<std::size_t, Rgb> phaseEnds[] = {
+        {0, {0, 0, 0}},         {128, {128, 0, 0}},     // red up
+        {129, {129, 0, 0}},     {257, {129, 128, 0}},   // green up
+        {258, {129, 129, 0}},   {386, {129, 129, 128}}, // blue up
+        {387, {129, 129, 129}}, {513, {129, 129, 255}}, // blue on to the top
+        {514, {129, 129, 255}}, {640, {129, 255, 255}}, // green on to the top
+        {641, {129, 255, 255}}, {767, {255, 255, 255}}, // red on to the top
+    };
+    for (const auto& [index, colour] : phaseEnds) {
+        EXPECT_EQ(sweep[index], colour) << index;
+    }
+    for (std::size_t i = 1; i < sweep.size(); ++i) {
+        const Rgb a = sweep[i - 1];
+        const Rgb b = sweep[i];
+        EXPECT_LE(b.red - a.red + b.green - a.green + b.blue - a.blue, 1) << i;
+        EXPECT_TRUE(b.red >= a.red && b.green >= a.green && b.blue >= a.blue) << i;
+    }
 }
 
 TEST(ChannelFromUnit, FloorOfTimes256HeldTo0Through255) {

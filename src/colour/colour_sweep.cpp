@@ -1,4 +1,4 @@
-#include "ui/side/colour_sweep.h"
+#include "colour/colour_sweep.h"
 
 #include <algorithm>
 

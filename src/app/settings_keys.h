@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/program_version.h"
+
 #include <array>
 #include <string_view>
 
@@ -19,8 +21,6 @@ inline constexpr std::array<std::string_view, kOptionCount> kKeyCheck = {
 inline constexpr std::array<bool, kOptionCount> kDefaultCheck = {false, true, true, false, false};
 
 inline constexpr std::string_view kKeyVer = "ver";
-inline constexpr float kCurrentVersion = 2.8f;
-inline constexpr std::string_view kCurrentVersionText = "2.8";
 
 inline constexpr std::string_view kKeyFont = "font";
 inline constexpr std::string_view kDefaultFont = "なし"; // no face chosen

@@ -9,9 +9,9 @@
 // controls are hidden again, as a fresh opening has them. Prints the median as a tab-separated
 // row "measure, value, target" for bench/run-bench.
 #include "app/module1.h"
+#include "colour/colour_sweep.h"
 #include "fakes/fake_services.h"
 #include "ui/main/form1.h"
-#include "colour/colour_sweep.h"
 #include "ui/side/form2.h"
 
 #include <QApplication>

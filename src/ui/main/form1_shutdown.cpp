@@ -2,9 +2,9 @@
 // colour whenever the main window closes.
 #include "app/module1.h"
 #include "app/save_settings.h"
+#include "app/settings_store.h"
 #include "colour/rgb.h"
 #include "platform/services.h"
-#include "app/settings_store.h"
 #include "platform/wayland.h"
 #include "ui/main/form1.h"
 #include "ui/main/list_combo_box.h"

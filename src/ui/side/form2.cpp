@@ -1,10 +1,10 @@
 #include "ui/side/form2.h"
 
+#include "colour/colour_sweep.h"
 #include "platform/services.h"
 #include "ui/fonts.h"
 #include "ui/main_window_link.h"
 #include "ui/place_control.h"
-#include "colour/colour_sweep.h"
 #include "ui/version_text.h"
 
 #include <QEvent>

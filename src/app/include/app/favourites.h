@@ -2,8 +2,8 @@
 
 #include "app/message_catalogue.h"
 #include "app/settings_keys.h"
-#include "colour/rgb.h"
 #include "app/settings_store.h"
+#include "colour/rgb.h"
 
 #include <array>
 #include <optional>

@@ -34,8 +34,11 @@ MarkupInputs StateA(bool small, std::string text) {
             .sizePosition = 3,
             .faceText = "ＭＳ ゴシック",
             .facePosition = 7,
+            .marquee = false,
             .bold = true,
+            .italic = false,
             .center = true,
+            .marqueeAttributes = {},
             .small = small};
 }
 
@@ -48,7 +51,10 @@ MarkupInputs StateB(bool small, std::string text) {
             .faceText = "なし",
             .facePosition = 0,
             .marquee = true,
-            .marqueeAttributes = MarqueeAttributesFromChoices({0, "90", "6"}),
+            .bold = false,
+            .italic = false,
+            .center = false,
+            .marqueeAttributes = MarqueeAttributesFromChoices({0, "90", "6", 0, false, "", true}),
             .small = small};
 }
 
@@ -94,7 +100,9 @@ TEST(AppendInCase, ChangesOneCharacterAtATimeAndKeepsBytesThatAreNoUtf8) {
 }
 
 template <typename Change> MarkupInputs Plain(bool small, std::string text, Change change) {
-    MarkupInputs inputs{std::move(text), "000000"};
+    MarkupInputs inputs;
+    inputs.text = std::move(text);
+    inputs.colourCode = "000000";
     inputs.small = small;
     change(inputs);
     return inputs;

@@ -2,7 +2,7 @@
 # Both install what is missing first, unless SKIP_DEPS=1.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test asan-test bench fuzz package format clean
+.PHONY: deps build run test check asan-test bench fuzz package format clean
 
 # SKIP_DEPS=1 leaves the Debian packages alone (a machine without apt or sudo, where they are
 # installed by other means).
@@ -27,6 +27,10 @@ run: deps
 
 test: build
 	@ctest --preset release -j $(JOBS)
+
+# The static checks over the release build: shellcheck, clang-format, clang-tidy (scripts/check).
+check: build
+	@scripts/check build/release
 
 asan-test: deps
 	@cmake --preset asan >/dev/null
@@ -53,7 +57,7 @@ package: deps
 	@cd build/release && cpack -G DEB
 
 format:
-	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+	@git ls-files '*.cpp' '*.h' | xargs clang-format-14 -i
 
 clean:
 	@rm -rf build

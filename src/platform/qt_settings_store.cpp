@@ -2,22 +2,44 @@
 
 namespace quilvane {
 
+SettingsLocation SettingsLocationFor(bool windowsRegistry) {
+    if (windowsRegistry) {
+        return {.organization = "Kelvary", .application = "Quilvane", .group = ""};
+    }
+    return {.organization = "Kelvary", .application = "", .group = "Quilvane"};
+}
+
 namespace {
 
-constexpr auto kApplication = "Kelvary";
-constexpr auto kSection = "Quilvane";
+#ifdef Q_OS_WIN
+constexpr bool kWindowsRegistry = true;
+#else
+constexpr bool kWindowsRegistry = false;
+#endif
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QString KeyPath(std::string_view key) {
-    return QString::fromLatin1(kSection) + u'/' + FromUtf8(key);
+    const QString group = SettingsLocationFor(kWindowsRegistry).group;
+    return group.isEmpty() ? FromUtf8(key) : group + u'/' + FromUtf8(key);
 }
+
+// The store of the current user in native format, at this platform's location.
+class NativeSettings : public QSettings {
+public:
+    NativeSettings() : NativeSettings(SettingsLocationFor(kWindowsRegistry)) {}
+
+private:
+    explicit NativeSettings(const SettingsLocation& location)
+        : QSettings(QSettings::NativeFormat, QSettings::UserScope, location.organization,
+                    location.application) {}
+};
 
 // Sets the values and flushes them to disk together; the status of the flush.
 QSettings::Status WriteAndSync(std::span<const StoredValue> values) {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kApplication);
+    NativeSettings settings;
     for (const StoredValue& value : values) {
         settings.setValue(KeyPath(value.key), FromUtf8(value.text));
     }
@@ -28,12 +50,14 @@ QSettings::Status WriteAndSync(std::span<const StoredValue> values) {
 } // namespace
 
 QtSettingsStore::QtSettingsStore()
-    : parsedFile_(QSettings::NativeFormat, QSettings::UserScope, kApplication) {}
+    : parsedFile_(QSettings::NativeFormat, QSettings::UserScope,
+                  SettingsLocationFor(kWindowsRegistry).organization,
+                  SettingsLocationFor(kWindowsRegistry).application) {}
 
 // Each call uses a fresh QSettings object: its status is sticky, so only a fresh object tells
 // whether this particular read or write succeeded.
 std::optional<std::string> QtSettingsStore::read(std::string_view key) {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kApplication);
+    NativeSettings settings;
     const QVariant value = settings.value(KeyPath(key));
     if (settings.status() == QSettings::AccessError) {
         return std::nullopt;

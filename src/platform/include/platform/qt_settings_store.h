@@ -3,8 +3,21 @@
 #include "app/settings_store.h"
 
 #include <QSettings>
+#include <QString>
 
 namespace quilvane {
+
+// Where the settings live: the QSettings organization and application names, and the group the
+// keys sit in. Application "Kelvary", section "Quilvane" means the registry key
+// HKEY_CURRENT_USER\Software\Kelvary\Quilvane on Windows (organization Kelvary, application
+// Quilvane, keys directly in it) and the file Kelvary.conf with section [Quilvane] in the user's
+// configuration folder elsewhere (organization Kelvary, no application, group Quilvane).
+struct SettingsLocation {
+    QString organization;
+    QString application;
+    QString group;
+};
+SettingsLocation SettingsLocationFor(bool windowsRegistry);
 
 // The settings store as QSettings in native format, user scope: the registry on Windows,
 // $XDG_CONFIG_HOME/Kelvary.conf with section [Quilvane] on Linux.

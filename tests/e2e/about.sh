@@ -3,18 +3,12 @@
 # the main window working.
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/lib.sh"
-e2e_begin "$1"
-
-config="$E2E_TMP/config"
-write_valid_settings "$config"
-start_without_message "$config"
+start_on_valid_store "$1"
 
 # The help menu's second item; its items have no access keys.
 menu_pick "$MAIN" alt+h Down Return
 wait_window "ﾊﾞｰｼﾞｮﾝ情報"
 # The box takes no input before the sweep has ended and revealed the OK button.
-keys "$WIN" alt+o
-wait_window_gone "ﾊﾞｰｼﾞｮﾝ情報"
+press_closes "$WIN" alt+o "ﾊﾞｰｼﾞｮﾝ情報"
 
-exit_program
-log "passed"
+exit_and_pass

@@ -11,8 +11,7 @@ mkdir "$config"
 
 start_program "$config"
 wait_window "Regstory Write"
-keys "$WIN" Return
-wait_window_gone "Regstory Write"
+press_closes "$WIN" Return "Regstory Write"
 wait_window "$MAIN_TITLE"
 MAIN=$WIN
 # The icon reaches the window manager as 32 x 32 pixels (width, height, then the pixels).
@@ -27,5 +26,4 @@ exit_program
 expect_settings "$config" "${DEFAULT_SETTINGS[@]}"
 
 start_without_message "$config"
-exit_program
-log "passed"
+exit_and_pass

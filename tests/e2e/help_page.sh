@@ -27,5 +27,4 @@ grep -qx "argument=file://$(dirname "$(realpath "$QV_BIN")")/QV.html" "$opened" 
 if grep '^QT_QPA_PLATFORM=' "$opened"; then
     fail "the browser inherited the program's platform choice"
 fi
-exit_program
-log "passed"
+exit_and_pass

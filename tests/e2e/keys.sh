@@ -4,23 +4,16 @@
 # item stays typed even when it reads like one.
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/lib.sh"
-e2e_begin "$1"
-
-config="$E2E_TMP/config"
-write_valid_settings "$config"
-start_without_message "$config"
+start_on_valid_store "$1"
 
 keys "$MAIN" Home shift+End BackSpace
 type_text "$MAIN" abc
 
 # Ctrl+D with the caret before "a" opens the marquee options (Detail is disabled) and deletes
 # nothing; Space presses their focused Ok.
-keys "$MAIN" Home ctrl+d
-wait_window "Marquee Control"
-keys "$WIN" space
-wait_window_gone "Marquee Control"
-keys "$MAIN" ctrl+s
-expect_clipboard '<FONT COLOR = "808080">abc</FONT>'
+press_opens "$MAIN" Home ctrl+d "Marquee Control"
+press_closes "$WIN" space "Marquee Control"
+expect_save '<FONT COLOR = "808080">abc</FONT>'
 
 # No caption carries Q or X: nothing happens, nothing is typed.
 reset_clipboard
@@ -33,12 +26,10 @@ expect_clipboard '<FONT COLOR = "818080">abc</FONT>'
 
 # On to the size box: item "3" by the arrow keys, then "なし" typed over it.
 keys "$MAIN" Tab Tab Tab Down Down Down
-keys "$MAIN" ctrl+s
-expect_clipboard '<FONT COLOR = "818080" SIZE = "3">abc</FONT>'
+expect_save '<FONT COLOR = "818080" SIZE = "3">abc</FONT>'
 keys "$MAIN" End shift+Home
 type_text "$MAIN" なし
 keys "$MAIN" Tab ctrl+s
 expect_clipboard '<FONT COLOR = "818080" SIZE = "なし">abc</FONT>'
 
-exit_program
-log "passed"
+exit_and_pass

@@ -371,3 +371,44 @@ click_main() {
     x xdotool mousemove --window "$MAIN" $(($1 / 15)) $((height - MAIN_CLIENT_HEIGHT + $2 / 15)) click 1 ||
         fail "xdotool could not click the main window"
 }
+
+# Scenario steps: with these a scenario reads as the user's keys and what must follow.
+
+# start_on_valid_store BINARY [KEY=VALUE...]: begins the scenario, writes a valid store (the
+# first-start values except for the keys given) to the settings folder CONFIG and starts the
+# program on it, its main window in MAIN.
+start_on_valid_store() {
+    e2e_begin "$1"
+    shift
+    CONFIG="$E2E_TMP/config"
+    write_valid_settings "$CONFIG" "$@"
+    start_without_message "$CONFIG"
+}
+
+# press_opens WINDOW KEY... TITLE: presses the keys in WINDOW and waits for the program's window
+# titled TITLE, whose id it leaves in WIN.
+press_opens() {
+    local title=${*: -1}
+    keys "${@:1:$#-1}"
+    wait_window "$title"
+}
+
+# press_closes WINDOW KEY... TITLE: presses the keys in WINDOW and waits until no window titled
+# TITLE is left.
+press_closes() {
+    local title=${*: -1}
+    keys "${@:1:$#-1}"
+    wait_window_gone "$title"
+}
+
+# expect_save MARKUP: Ctrl+S on the main window puts exactly MARKUP on the clipboard.
+expect_save() {
+    keys "$MAIN" ctrl+s
+    expect_clipboard "$1"
+}
+
+# Exit with Yes, and the scenario has passed.
+exit_and_pass() {
+    exit_program
+    log "passed"
+}

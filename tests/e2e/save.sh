@@ -3,17 +3,12 @@
 # in capitals, then in small letters with a fixed colour chosen through the menus' access keys.
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/lib.sh"
-e2e_begin "$1"
-
-config="$E2E_TMP/config"
-write_valid_settings "$config"
-start_without_message "$config"
+start_on_valid_store "$1"
 
 # The text box starts with the sample text and the focus; replace the text without Ctrl+A (AddSave).
 keys "$MAIN" Home shift+End BackSpace
 type_text "$MAIN" Hello
-keys "$MAIN" ctrl+s
-expect_clipboard '<FONT COLOR = "808080">Hello</FONT>'
+expect_save '<FONT COLOR = "808080">Hello</FONT>'
 
 menu_pick "$MAIN" alt+c k
 menu_pick "$MAIN" alt+k r
@@ -26,5 +21,4 @@ expect_clipboard 'before '
 keys "$MAIN" ctrl+a
 expect_clipboard 'before <font color = "FF0000">Hello</font>'
 
-exit_program
-log "passed"
+exit_and_pass

@@ -24,8 +24,7 @@ first="$E2E_TMP/first"
 mkdir "$first"
 start_program "$first"
 wait_window "Regstory Write"
-keys "$WIN" Return
-wait_window "$MAIN_TITLE"
+press_opens "$WIN" Return "$MAIN_TITLE"
 MAIN=$WIN
 expect_window_at "$MAIN" 0 0
 size=$(window_size "$MAIN")
@@ -44,8 +43,7 @@ not_above() { ! above "$1"; }
 start_without_message "$config"
 menu_pick "$MAIN" alt+c a
 wait_for "the main window to stay on top" above "$MAIN"
-keys "$MAIN" ctrl+o
-wait_window "Favourite Data Call"
+press_opens "$MAIN" ctrl+o "Favourite Data Call"
 favourites=$WIN
 wait_for "the main window to leave the always-on-top band" not_above "$MAIN"
 expect_window_at "$MAIN" 200 80
@@ -58,15 +56,12 @@ expected_x=$(awk -v x="$main_x" -v mw="$main_w" -v fw="$fav_w" \
     'BEGIN {printf "%.0f", sprintf("%.0f", (mw * 15 / 2 + x * 15 - fw * 15 / 2)) / 15}')
 expect_window_at "$favourites" "$expected_x" $(((main_y * 15 + 500 + 7) / 15))
 
-keys "$favourites" Tab Tab space
-wait_window "上書き確認"
+press_opens "$favourites" Tab Tab space "上書き確認"
 owner=$(x xprop -id "$WIN" WM_TRANSIENT_FOR | awk '{print $NF}')
 ((owner == favourites)) ||
     fail "the overwrite question belongs to window $owner, not to the favourites window $favourites"
-keys "$WIN" Return
-wait_window_gone "上書き確認"
-keys "$favourites" alt+b
-wait_window_gone "Favourite Data Call"
+press_closes "$WIN" Return "上書き確認"
+press_closes "$favourites" alt+b "Favourite Data Call"
 wait_for "the main window to stay on top again" above "$MAIN"
 expect_window_at "$MAIN" 200 80
 exit_program

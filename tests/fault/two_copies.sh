@@ -20,16 +20,12 @@ use_copy first
 menu_pick "$MAIN" alt+k r
 menu_pick "$MAIN" alt+c k
 place_right_edge
-keys "$MAIN" ctrl+o
-wait_window "Favourite Data Call"
+press_opens "$MAIN" ctrl+o "Favourite Data Call"
 favourites=$WIN
-keys "$favourites" Tab Tab Tab Tab Tab Tab space
-wait_window "上書き確認"
-keys "$WIN" y
-wait_window_gone "上書き確認"
+press_opens "$favourites" Tab Tab Tab Tab Tab Tab space "上書き確認"
+press_closes "$WIN" y "上書き確認"
 expect_output "stored favourite 3" 255000000 setting "$config" fav3
-keys "$favourites" alt+b
-wait_window_gone "Favourite Data Call"
+press_closes "$favourites" alt+b "Favourite Data Call"
 right_edge_left=$(($(window_position "$MAIN" | cut -d, -f1) * 15))
 
 # The second copy: blue and the code with "#", left where it started.

@@ -318,8 +318,7 @@ start_without_message() {
 # Ends the program through Ctrl+E on the main window, answering the exit question with Yes, and
 # waits until it is gone.
 exit_program() {
-    keys "$MAIN" ctrl+e
-    wait_window "終了？"
+    press_opens "$MAIN" ctrl+e "終了？"
     keys "$WIN" Return
     wait_program_exit
 }

@@ -48,8 +48,7 @@ expect_only_window() {
 start_with_message() {
     start_program "$1"
     expect_only_window "$2"
-    keys "$WIN" Return
-    wait_window_gone "$2"
+    press_closes "$WIN" Return "$2"
     expect_only_window "$MAIN_TITLE"
     MAIN=$WIN
 }
@@ -57,10 +56,8 @@ start_with_message() {
 # exit_with_message TITLE: Ctrl+E and Yes, then the save at close must report with a message
 # titled TITLE; answers it and waits for a normal end.
 exit_with_message() {
-    keys "$MAIN" ctrl+e
-    wait_window "終了？"
-    keys "$WIN" Return
-    wait_window "$1"
+    press_opens "$MAIN" ctrl+e "終了？"
+    press_opens "$WIN" Return "$1"
     keys "$WIN" Return
     wait_program_exit
 }

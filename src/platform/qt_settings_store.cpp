@@ -1,5 +1,7 @@
 #include "platform/qt_settings_store.h"
 
+#include <QSettings>
+
 namespace quilvane {
 
 SettingsLocation SettingsLocationFor(bool windowsRegistry) {

@@ -2,9 +2,11 @@
 # Helpers for the end-to-end scenarios: the real quilvane binary on its own Xvfb server, driven with
 # xdotool and read back through the clipboard (xclip) and the settings file.
 #
-# A scenario sources this file, calls `e2e_begin "$1"` with the binary's path, and then uses the
-# functions below. Every wait is a bounded poll; everything started here is stopped by the EXIT trap,
-# also when a step fails. E2E_KEEP=1 keeps the scratch folder (logs, settings) for a look afterwards.
+# A scenario sources this file, calls `e2e_begin "$1"` with the binary's path (or
+# `start_on_valid_store "$1"`, which also starts the program), and then uses the functions below;
+# the scenario steps at the end let it read as the user's keys and what must follow. Every wait is
+# a bounded poll; everything started here is stopped by the EXIT trap, also when a step fails.
+# E2E_KEEP=1 keeps the scratch folder (logs, settings) for a look afterwards.
 
 set -euo pipefail
 

@@ -19,8 +19,8 @@ struct SettingsLocation {
 };
 SettingsLocation SettingsLocationFor(bool windowsRegistry);
 
-// The settings store as QSettings in native format, user scope: the registry on Windows,
-// $XDG_CONFIG_HOME/Kelvary.conf with section [Quilvane] on Linux.
+// The settings store as QSettings in native format, user scope, at this platform's location:
+// the registry on Windows, $XDG_CONFIG_HOME/Kelvary.conf with section [Quilvane] on Linux.
 //
 // The file may be shared with other programs and hold large sections of theirs. Qt parses a
 // settings file once and shares the parsed contents between all QSettings objects of the same

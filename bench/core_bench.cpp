@@ -46,19 +46,22 @@ std::string LongText(std::int64_t size, const std::string& lineEnd) {
 
 // Every element and attribute switched on, so the whole composition is measured.
 MarkupInputs FullMarkup(std::string text) {
-    MarkupInputs inputs;
-    inputs.text = std::move(text);
-    inputs.colourCode = "#FF8000";
-    inputs.sizeText = "5";
-    inputs.sizePosition = 5;
-    inputs.faceText = "Noto Sans CJK JP";
-    inputs.facePosition = 3;
-    inputs.marquee = inputs.bold = inputs.italic = inputs.center = true;
-    inputs.marqueeAttributes = {" direction = \"right\"", " scrollamount = \"6\"",
-                                " scrolldelay = \"90\"", " behavior = \"alternate\"",
-                                " width = \"100%\""};
-    inputs.small = true;
-    return inputs;
+    return {.text = std::move(text),
+            .colourCode = "#FF8000",
+            .sizeText = "5",
+            .sizePosition = 5,
+            .faceText = "Noto Sans CJK JP",
+            .facePosition = 3,
+            .marquee = true,
+            .bold = true,
+            .italic = true,
+            .center = true,
+            .marqueeAttributes = {.direction = " direction = \"right\"",
+                                  .scrollAmount = " scrollamount = \"6\"",
+                                  .scrollDelay = " scrolldelay = \"90\"",
+                                  .behavior = " behavior = \"alternate\"",
+                                  .width = " width = \"100%\""},
+            .small = true};
 }
 
 // The measured rules, in the order of the table, and a plain copy of the text as the reference:

@@ -103,8 +103,9 @@ icon=$(awk -F= '$1 == "Icon" {print $2; exit}' "$desktop")
 [[ "$icon" == quilvane ]] || fail "the desktop entry names the icon '$icon'"
 log "layout, desktop entry and icons checked"
 
-# A private X server on the first free display, which Xvfb reports itself.
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
+# A private X server on the first free display, which Xvfb reports itself. It stays up (-noreset)
+# when the probe below disconnects: a server resetting then refuses the program's connection.
+Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
 xvfb_pid=$!
 wait_for "Xvfb to choose a display" grep -qx '[0-9][0-9]*' "$tmp/display"
 DISPLAY=":$(head -n1 "$tmp/display")"

@@ -11,8 +11,7 @@ namespace quilvane {
 class MainWindowLink;
 
 // A modal window opened from the main window, carrying its icon and placed relative to it in
-// twips. Esc presses
-// the window's cancel button when it has one and does nothing otherwise.
+// twips. Esc presses the window's cancel button when it has one and does nothing otherwise.
 class SideWindow : public QDialog {
     Q_OBJECT
 public:

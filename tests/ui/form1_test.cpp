@@ -261,18 +261,14 @@ TEST_F(Form1Test, ColourBarsFollowTheKeysAndTheWheelAndShowTheirFocus) {
     ASSERT_EQ(QApplication::focusWidget(), form->HScroll1);
     EXPECT_NE(form->HScroll1->grab().toImage(), unfocused);
 
-    struct Row {
-        Qt::Key key;
-        int value;
-    };
-    const Row rows[] = {{Qt::Key_Right, 129}, {Qt::Key_Down, 130},     {Qt::Key_Left, 129},
-                        {Qt::Key_Up, 128},    {Qt::Key_PageDown, 138}, {Qt::Key_PageUp, 128},
-                        {Qt::Key_End, 255},   {Qt::Key_Home, 0}};
-    for (const Row& row : rows) {
-        QTest::keyClick(QApplication::focusWidget(), row.key);
-        EXPECT_EQ(form->HScroll1->value(), row.value)
-            << QKeySequence(row.key).toString().toStdString();
-    }
+    ExpectKeySteps(*form->HScroll1, {{Qt::Key_Right, 129},
+                                     {Qt::Key_Down, 130},
+                                     {Qt::Key_Left, 129},
+                                     {Qt::Key_Up, 128},
+                                     {Qt::Key_PageDown, 138},
+                                     {Qt::Key_PageUp, 128},
+                                     {Qt::Key_End, 255},
+                                     {Qt::Key_Home, 0}});
     EXPECT_EQ(form->Label1->text(), QStringLiteral("0"));
     EXPECT_EQ(form->Text2->text(), QStringLiteral("008080"));
 

@@ -1,9 +1,15 @@
 #pragma once
 
+#include <QAbstractSlider>
 #include <QApplication>
 #include <QInputMethodEvent>
+#include <QKeySequence>
+#include <QTest>
 #include <QWheelEvent>
 #include <QWidget>
+#include <gtest/gtest.h>
+
+#include <initializer_list>
 
 namespace quilvane {
 
@@ -22,6 +28,20 @@ inline void TurnWheel(QWidget& widget, QPoint angle) {
     QWheelEvent wheel(centre, widget.mapToGlobal(centre), QPoint(), angle, Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(&widget, &wheel);
+}
+
+// One key pressed on a bar and the value it must show afterwards.
+struct KeyStep {
+    Qt::Key key;
+    int value;
+};
+
+// Presses each key on `bar` in turn and checks the value after each.
+inline void ExpectKeySteps(QAbstractSlider& bar, std::initializer_list<KeyStep> steps) {
+    for (const KeyStep& step : steps) {
+        QTest::keyClick(&bar, step.key);
+        EXPECT_EQ(bar.value(), step.value) << QKeySequence(step.key).toString().toStdString();
+    }
 }
 
 } // namespace quilvane

@@ -11,7 +11,6 @@
 #include "ui/messages.h"
 
 #include <QAction>
-#include <QLabel>
 
 namespace quilvane {
 
@@ -55,8 +54,7 @@ void Form1::Form_QueryUnload() {
     module_.reg_Check3 = dialog->isChecked();
     module_.reg_Check4 = fore->isChecked();
     module_.reg_Check5 = code->isChecked();
-    module_.reg_Last_Color =
-        RgbString(Rgb{Label1->text().toInt(), Label2->text().toInt(), Label3->text().toInt()});
+    module_.reg_Last_Color = RgbString(CurrentColour());
     // When the session ends nobody may be there to answer a message, and waiting for an answer
     // would keep the program from ending as the system asked.
     if (!SaveSettings(services_.store, module_) && !endingSession_) {

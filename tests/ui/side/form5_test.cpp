@@ -163,17 +163,14 @@ TEST(Form5Test, TheTopEndOfABarCarriesTheLargerValue) {
         EXPECT_EQ(w.Text1->text(), "91");
         QTest::mouseClick(&bar, Qt::LeftButton, {}, QPoint(bar.width() / 2, bar.height() - 2));
         EXPECT_EQ(w.Text1->text(), "90");
-        struct Row {
-            Qt::Key key;
-            int value;
-        };
-        const Row rows[] = {{Qt::Key_Up, 91},    {Qt::Key_Left, 92},   {Qt::Key_Down, 91},
-                            {Qt::Key_Right, 90}, {Qt::Key_PageUp, 91}, {Qt::Key_PageDown, 90},
-                            {Qt::Key_Home, 256}, {Qt::Key_End, 0}};
-        for (const Row& row : rows) {
-            QTest::keyClick(&bar, row.key);
-            EXPECT_EQ(bar.value(), row.value) << QKeySequence(row.key).toString().toStdString();
-        }
+        ExpectKeySteps(bar, {{Qt::Key_Up, 91},
+                             {Qt::Key_Left, 92},
+                             {Qt::Key_Down, 91},
+                             {Qt::Key_Right, 90},
+                             {Qt::Key_PageUp, 91},
+                             {Qt::Key_PageDown, 90},
+                             {Qt::Key_Home, 256},
+                             {Qt::Key_End, 0}});
         EXPECT_EQ(w.Text1->text(), "0");
         TurnWheel(bar, QPoint(0, 120)); // away from the user: up, to the larger values
         EXPECT_GT(bar.value(), 0);

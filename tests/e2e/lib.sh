@@ -232,7 +232,7 @@ text_input_activations_above() { (($(count '-> zwp_text_input_v1@[0-9]+\.activat
 
 # menu LETTER ITEM_KEY...: opens a menu by its access key, both keys held until it is there
 # (weston refuses a menu whose key was released before a slow program opened it), picks an item
-# with the keys given, each Right waiting for its submenu, and waits for the menus to close.
+# with the keys given, Right held until its submenu is there, and waits for the menus to close.
 menu() {
     local letter=$1 key activations
     shift
@@ -242,8 +242,9 @@ menu() {
     wait_for "the menu of alt+$letter to open" menus_above 0
     keyboard xdotool keyup "$letter" keyup alt || fail "xdotool could not release alt+$letter"
     for key in "$@"; do
-        keyboard xdotool key "$key" || fail "xdotool could not press $key"
+        keyboard xdotool keydown "$key" || fail "xdotool could not press $key"
         [[ $key == Right ]] && wait_for "the submenu to open" menus_above 1
+        keyboard xdotool keyup "$key" || fail "xdotool could not release $key"
     done
     wait_for "the menu to close after $*" menus_closed
     if [[ $SESSION == native ]]; then

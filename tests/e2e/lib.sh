@@ -1,297 +1,289 @@
 # shellcheck shell=bash
-# Helpers for the end-to-end scenarios: the real quilvane binary on its own Xvfb server, driven with
-# xdotool and read back through the clipboard (xclip) and the settings file.
-#
-# A scenario sources this file, calls `e2e_begin "$1"` with the binary's path (or
-# `start_on_valid_store "$1"`, which also starts the program), and then uses the functions below;
-# the scenario steps at the end let it read as the user's keys and what must follow. Every wait is
-# a bounded poll; everything started here is stopped by the EXIT trap, also when a step fails.
+# What the end-to-end runner (run.sh) drives the real quilvane with: a private X server (bare
+# Xvfb, openbox on it, or a weston session on it), the program started on a settings folder,
+# keys by xdotool, the clipboard as another program reads it and the settings file after exit.
+# Every wait is a bounded poll; the EXIT trap stops everything started here, also on a failure.
 # E2E_KEEP=1 keeps the scratch folder (logs, settings) for a look afterwards.
-
 set -euo pipefail
 
-# Seconds for any one condition to come true (QUILVANE_E2E_TIMEOUT raises it on a very slow machine),
-# and between two looks: each look starts X clients, which compete with the program for the CPU.
+# Seconds for any one condition to come true (QUILVANE_E2E_TIMEOUT raises it on a very slow machine).
 readonly E2E_TIMEOUT=${QUILVANE_E2E_TIMEOUT:-15}
-readonly E2E_POLL=0.1
 readonly E2E_START=${EPOCHREALTIME/./}
-readonly MAIN_TITLE="Quilvane Ver2.8"
+readonly UNPRIVILEGED_USER=65534 # nobody: file modes bind it, unlike root
+# Every key with the value a first start stores.
+readonly DEFAULT_SETTINGS=(top=0 left=0 Check1=False Check2=True Check3=True Check4=False
+    Check5=False ver=2.8 font=なし Last_Color=128128128 fav1=000000000 fav2=255000000
+    fav3=000255000 fav4=000000255 fav5=255255000 fav6=000255255 fav7=255000255 fav8=255255255
+    fav9=128060255 fav10=040216040)
 
-E2E_TMP=""
-XVFB_PID=""
-WM_PID=""
-APP_PID=""
-APP_RUN=0
-WIN=""  # the window found by the last wait_window
-MAIN="" # the main window of the running program
+TMP=""
+SERVERS=()   # Xvfb, then openbox or weston: stopped last to first
+SESSION=x11  # how the program runs: x11, xwayland (Wayland session, on XWayland) or native
+APP_PID=""   # the copy of the program the steps act on
+APP_RUN=0    # programs started so far, numbering their logs
+WINDOWS=()   # its open windows, the main window first and the one the keys go to last
+QV_BIN=""    # what starts the program
 
-# Progress lines carry the seconds since the scenario began, to see where a slow run spends its time.
 elapsed() { printf '%6.1fs' "$(((${EPOCHREALTIME/./} - E2E_START) / 1000))e-3"; }
 log() { printf 'e2e %s: %s\n' "$(elapsed)" "$*"; }
 
 fail() {
     printf 'e2e %s: FAIL: %s\n' "$(elapsed)" "$*" >&2
-    dump_state >&2
+    local f
+    for f in "$TMP"/*.log; do
+        [[ -s "$f" ]] && printf -- '--- %s (end):\n%s\n' "$f" "$(tail -n 40 "$f")" >&2
+    done
     exit 1
 }
 
-# What the screen and the program looked like when a step failed.
-dump_state() {
-    if [[ -n "${DISPLAY:-}" && -n "$XVFB_PID" ]]; then
-        local w pid
-        echo "--- visible windows:"
-        for w in $(x xdotool search --onlyvisible --name '' 2>/dev/null); do
-            pid=$(x xdotool getwindowpid "$w" 2>/dev/null) || continue
-            echo "  $w pid=$pid name='$(x xdotool getwindowname "$w" 2>/dev/null || true)'"
-        done
-    fi
-    local f
-    for f in "$E2E_TMP"/app*.log; do
-        [[ -s "$f" ]] && { echo "--- $f:"; cat "$f"; }
-    done
-    return 0
-}
-
-# Runs one X client command with a time limit, so that no single call can hang the scenario.
+# Runs one X client with a time limit, so that no single call can hang the run.
 x() { timeout 10 "$@"; }
 
-# wait_for DESCRIPTION COMMAND...: polls COMMAND until it succeeds, or fails the scenario.
+# wait_for DESCRIPTION COMMAND...: polls COMMAND until it succeeds, or fails the run.
 wait_for() {
-    local what=$1
+    local what=$1 deadline=$((${EPOCHREALTIME/./} + E2E_TIMEOUT * 1000000))
     shift
-    local deadline=$((${EPOCHREALTIME/./} + E2E_TIMEOUT * 1000000))
     until "$@" >/dev/null 2>&1; do
         ((${EPOCHREALTIME/./} < deadline)) || fail "timed out after ${E2E_TIMEOUT}s waiting for $what"
-        sleep "$E2E_POLL"
+        sleep 0.05
     done
 }
 
-# expect_output WHAT EXPECTED COMMAND...: polls until COMMAND prints exactly EXPECTED (trailing line
-# breaks included), or fails showing what it printed last.
+# expect_output WHAT EXPECTED COMMAND...: polls until COMMAND prints exactly EXPECTED.
 expect_output() {
-    local what=$1 expected=$2 actual=""
+    local what=$1 expected=$2 actual="" deadline=$((${EPOCHREALTIME/./} + E2E_TIMEOUT * 1000000))
     shift 2
-    local deadline=$((${EPOCHREALTIME/./} + E2E_TIMEOUT * 1000000))
     until actual=$("$@" 2>/dev/null && printf .) && actual=${actual%.} && [[ "$actual" == "$expected" ]]; do
         ((${EPOCHREALTIME/./} < deadline)) || fail "$what is '${actual:-}', expected '$expected'"
-        sleep "$E2E_POLL"
+        sleep 0.05
     done
 }
 
+stop() {
+    [[ -n "$1" ]] || return 0
+    kill "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
+
+declare -A COPY_PID=() # copies of the program kept running besides APP_PID, by name
+
 cleanup() {
-    local status=$?
-    stop_program
-    if [[ -n "$WM_PID" ]]; then
-        kill "$WM_PID" 2>/dev/null || true
-        wait "$WM_PID" 2>/dev/null || true
-    fi
-    if [[ -n "$XVFB_PID" ]]; then
-        kill "$XVFB_PID" 2>/dev/null || true
-        wait "$XVFB_PID" 2>/dev/null || true
-    fi
-    [[ -n "$E2E_TMP" && -z "${E2E_KEEP:-}" ]] && rm -rf "$E2E_TMP"
+    local status=$? i
+    set +e
+    for i in "${COPY_PID[@]}" "$APP_PID"; do stop "$i"; done
+    for ((i = ${#SERVERS[@]} - 1; i >= 0; i--)); do stop "${SERVERS[i]}"; done
+    [[ -n "$TMP" ]] && chmod -R u+rwX "$TMP" 2>/dev/null # a failed step may leave modes 000 or 555
+    [[ -n "$TMP" && -z "${E2E_KEEP:-}" ]] && rm -rf "$TMP"
     exit "$status"
 }
 
-# e2e_begin BINARY: checks the tools, makes a scratch folder and starts a private X server.
-e2e_begin() {
-    QV_BIN=$1
-    [[ -x "$QV_BIN" ]] || fail "no executable at '$QV_BIN'"
+# begin TOOL...: checks the tools, makes the scratch folder with a runtime folder and a stand-in
+# for xdg-open (it notes what it was given and its environment), and starts Xvfb.
+begin() {
     local tool
-    for tool in Xvfb xdotool xclip xwininfo timeout; do
+    for tool in Xvfb xdotool xclip xwininfo xprop timeout "$@"; do
         command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/install-deps installs it)"
     done
-    E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/quilvane-e2e.XXXXXX")
-    mkdir -m 700 "$E2E_TMP/runtime"
+    TMP=$(mktemp -d "${TMPDIR:-/tmp}/quilvane-e2e.XXXXXX")
+    mkdir -m 700 "$TMP/runtime"
+    mkdir "$TMP/bin"
+    # shellcheck disable=SC2016 # $1 is the stand-in's own argument
+    printf '#!/bin/sh\n{ echo "argument=$1"; env; } >"%s.part" && mv "%s.part" "%s"\n' \
+        "$TMP/opened" "$TMP/opened" "$TMP/opened" >"$TMP/bin/xdg-open"
+    chmod 755 "$TMP" "$TMP/bin" "$TMP/bin/xdg-open"
     trap cleanup EXIT
     trap 'exit 130' INT TERM
-    start_xvfb
-}
-
-# Starts Xvfb on the first free display (it reports the number itself through -displayfd, which
-# avoids races with other servers) at 96 dpi, so that one pixel is 15 twips.
-start_xvfb() {
-    local number_file="$E2E_TMP/display"
-    Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 -dpi 96 \
-        3>"$number_file" >"$E2E_TMP/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    wait_for "Xvfb to choose a display" grep -q '^[0-9][0-9]*$' "$number_file"
-    DISPLAY=":$(head -n1 "$number_file")"
+    # The first free display, which Xvfb reports itself; at 96 dpi, so one pixel is 15 twips. It
+    # does not reset when its last client leaves: a start meeting a reset can fail to connect.
+    Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 -dpi 96 3>"$TMP/display" \
+        >"$TMP/xvfb.log" 2>&1 &
+    SERVERS+=($!)
+    wait_for "Xvfb to choose a display" grep -qx '[0-9][0-9]*' "$TMP/display"
+    DISPLAY=":$(head -n1 "$TMP/display")"
     export DISPLAY
     wait_for "the X server on $DISPLAY" x xdotool getdisplaygeometry
     log "X server on $DISPLAY"
 }
 
-window_manager_running() { x xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-
-# Starts openbox on the private X server, for the scenarios where frames, focus and stacking
-# matter, with its own empty configuration folder (the system's defaults apply), and waits until
-# it manages the screen.
-start_window_manager() {
-    command -v openbox >/dev/null || fail "openbox is not installed (scripts/install-deps installs it)"
-    mkdir -p "$E2E_TMP/openbox"
-    XDG_CONFIG_HOME="$E2E_TMP/openbox" openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
-    WM_PID=$!
-    wait_for "openbox to manage the screen" window_manager_running
-    log "openbox (pid $WM_PID) manages $DISPLAY"
+# Openbox with an empty configuration folder (the system's defaults), managing the screen.
+start_openbox() {
+    XDG_CONFIG_HOME="$TMP/openbox" openbox --sm-disable >"$TMP/openbox.log" 2>&1 &
+    SERVERS+=($!)
+    wait_for "openbox to manage the screen" eval "x xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
 }
 
-# What start_program changes in the program's environment (env options first, then assignments):
-# an X11 session. A scenario may set its own.
-PROGRAM_ENV=(-u WAYLAND_DISPLAY -u XDG_SESSION_TYPE QT_QPA_PLATFORM=xcb)
+# A Wayland session: weston as a window on the Xvfb (its headless backend passes no synthetic
+# input to its clients; keys pressed in its window reach the focused client as a user's would),
+# with XWayland. DISPLAY stays the Xvfb, where the keys are pressed.
+start_weston() {
+    SOCKET="quilvane-$$"
+    # No key repeat: a key held until a slow program has opened its menu must not repeat.
+    printf '[keyboard]\nrepeat-rate=0\n' >"$TMP/weston.ini"
+    XDG_RUNTIME_DIR="$TMP/runtime" weston --config="$TMP/weston.ini" --backend=x11-backend.so \
+        --width=1280 --height=1024 --xwayland --socket="$SOCKET" --idle-time=0 >"$TMP/weston.log" 2>&1 &
+    SERVERS+=($!)
+    wait_for "weston to start XWayland" grep -q 'xserver listening on display' "$TMP/weston.log"
+    XWAYLAND_DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$TMP/weston.log" | head -n1)
+    SESSION_DISPLAY=$DISPLAY
+    wait_for "weston's window" x xdotool search --class "Weston Compositor"
+    # Once only: each change of the X focus makes weston take the keyboard from its client.
+    focus_window "$(x xdotool search --class "Weston Compositor" | head -n1)"
+}
 
-# start_program CONFIG_DIR: runs quilvane with CONFIG_DIR as its settings folder. It does not
-# ignore Ctrl+C (SIGINT), as a program a terminal starts in the foreground.
+# start_program CONFIG_DIR: runs quilvane on that settings folder as the session starts it; in X11
+# it does not ignore Ctrl+C (SIGINT), as a program a terminal starts in the foreground.
 start_program() {
+    local session=(--default-signal=INT -u WAYLAND_DISPLAY -u XDG_SESSION_TYPE QT_QPA_PLATFORM=xcb)
+    case $SESSION in
+    xwayland) session=(-u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY="$SOCKET" DISPLAY="$XWAYLAND_DISPLAY") ;;
+    native) session=(-u QT_QPA_PLATFORM -u DISPLAY XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY="$SOCKET") ;;
+    esac
     APP_RUN=$((APP_RUN + 1))
-    env --default-signal=INT "${PROGRAM_ENV[@]}" XDG_CONFIG_HOME="$1" \
-        XDG_RUNTIME_DIR="$E2E_TMP/runtime" "$QV_BIN" >"$E2E_TMP/app$APP_RUN.log" 2>&1 &
+    env "${session[@]}" WAYLAND_DEBUG=1 PATH="$TMP/bin:$PATH" XDG_CONFIG_HOME="$1" \
+        XDG_RUNTIME_DIR="$TMP/runtime" "$QV_BIN" >"$TMP/app$APP_RUN.log" 2>&1 &
     APP_PID=$!
-    log "started quilvane (pid $APP_PID) with settings folder $1"
+    WINDOWS=()
 }
 
 program_running() {
-    [[ -n "$APP_PID" ]] || return 1
     local state
-    state=$(awk '/^State:/ {print $2}' "/proc/$APP_PID/status" 2>/dev/null) || return 1
-    [[ -n "$state" && "$state" != Z ]]
+    state=$(awk '/^State:/ {print $2}' "/proc/$APP_PID/status" 2>/dev/null) && [[ -n "$state" && "$state" != Z ]]
 }
-
 program_gone() { ! program_running; }
 
-# Waits for the program to end by itself and fails unless it ended normally.
+# Waits for the program to end by itself, normally and without a complaint about its platform.
 wait_program_exit() {
     wait_for "quilvane to exit" program_gone
     local status=0
     wait "$APP_PID" || status=$?
+    ((status == 0)) || fail "quilvane exited with status $status"
+    if grep -E 'qt\.qpa|platform plugin|Could not (load|connect)' "$TMP/app$APP_RUN.log"; then
+        fail "quilvane reported a platform problem"
+    fi
     APP_PID=""
-    [[ $status -eq 0 ]] || fail "quilvane exited with status $status"
-    log "quilvane exited"
+    WINDOWS=()
 }
 
-stop_program() {
-    [[ -n "$APP_PID" ]] || return 0
-    kill "$APP_PID" 2>/dev/null || true
-    wait "$APP_PID" 2>/dev/null || true
-    APP_PID=""
-}
-
-# The program's visible top-level windows titled exactly TITLE (one id per line).
+# The program's visible top-level windows titled exactly TITLE; in a native Wayland session, the
+# toplevel it made and gave that title (its log carries the Wayland protocol it speaks).
 windows_titled() {
-    local w
-    program_running || return 0
-    for w in $(x xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
-        [[ "$(x xdotool getwindowname "$w" 2>/dev/null)" == "$1" ]] && echo "$w"
-    done
-    return 0
+    if [[ $SESSION == native ]]; then
+        grep -qF ".set_title(\"$1\")" "$TMP/app$APP_RUN.log" && echo toplevel
+        return 0
+    fi
+    x xdotool search --all --onlyvisible --pid "$APP_PID" --name "^$1\$" 2>/dev/null || true
 }
-
 window_shown() { [[ -n "$(windows_titled "$1")" ]]; }
-window_gone() { [[ -z "$(windows_titled "$1")" ]]; }
 
-# wait_window TITLE: waits until the program shows a window titled TITLE and leaves its id in WIN.
-wait_window() {
+# expect_only_window TITLE: the program shows one window, titled TITLE; it takes the keys next.
+expect_only_window() {
     program_running || fail "quilvane is not running (waiting for '$1')"
     wait_for "a window titled '$1'" window_shown "$1"
-    WIN=$(windows_titled "$1" | head -n1)
+    WINDOWS+=("$(windows_titled "$1" | head -n1)")
+    [[ $SESSION == native ]] && return 0
+    local titles w
+    titles=$(for w in $(x xdotool search --onlyvisible --pid "$APP_PID"); do x xdotool getwindowname "$w"; done)
+    [[ "$titles" == "$1" ]] || fail "expected only '$1', saw: $(echo "$titles" | tr '\n' '|')"
 }
 
-wait_window_gone() { wait_for "the window '$1' to close" window_gone "$1"; }
+# The window the keys go to: the last one opened.
+current() { echo "${WINDOWS[-1]}"; }
 
-# The titles of all the program's visible windows, one per line, sorted.
-visible_titles() {
-    local w
-    for w in $(x xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
-        x xdotool getwindowname "$w" 2>/dev/null || true
-    done | sort
+focused() { [[ "$(x xdotool getwindowfocus 2>/dev/null)" == "$1" ]]; }
+has_focus() { focused "$1" || { x xdotool windowfocus "$1" 2>/dev/null && focused "$1"; }; }
+
+# Gives a window (the current one) the keyboard focus, which nobody else does on a bare X server,
+# and waits until it has it.
+focus_window() { wait_for "window $1 to take the keyboard focus" has_focus "$1"; }
+focus() { focus_window "$(current)"; }
+
+# keyboard COMMAND...: runs an X client on the server where the keys are pressed: in a Wayland
+# session weston's window on the Xvfb, which hands them to its focused client.
+keyboard() { DISPLAY=${SESSION_DISPLAY:-$DISPLAY} x "$@"; }
+
+# press KEY...: presses keys (xdotool names) in the current window.
+press() {
+    [[ $SESSION == x11 ]] && focus
+    keyboard xdotool key --delay 10 "$@" || fail "xdotool could not press $*"
 }
 
-has_focus() {
-    x xdotool windowfocus "$1" 2>/dev/null || true
-    [[ "$(x xdotool getwindowfocus 2>/dev/null)" == "$1" ]]
-}
-
-# Gives WINDOW the keyboard focus (there is no window manager to do it) and waits until it has it.
-focus() { wait_for "window $1 to take the keyboard focus" has_focus "$1"; }
-
-# keys WINDOW KEY...: focuses WINDOW and presses the keys (xdotool key names) one after another.
-keys() {
-    local window=$1
-    shift
-    focus "$window"
-    x xdotool key --delay 30 "$@" || fail "xdotool could not press $*"
-}
-
-# type_text WINDOW TEXT: focuses WINDOW and types TEXT.
 type_text() {
-    focus "$1"
-    x xdotool type --delay 30 "$2" || fail "xdotool could not type '$2'"
+    focus
+    x xdotool type --delay 10 "$1" || fail "xdotool could not type '$1'"
 }
 
-# A menu of the program is open: menus are the only override-redirect windows it shows (their window
-# type property is not reliable: Qt marks a menu opened a second time as a normal window).
-menu_open() {
+# The menus open: on X the program's override-redirect windows (their window type is not reliable:
+# Qt marks a menu opened a second time as a normal window); natively Wayland popups made and not
+# yet destroyed.
+count() { grep -cE -- "$1" "$TMP/app$APP_RUN.log" || true; }
+menus() {
     local w
+    if [[ $SESSION == native ]]; then
+        echo $(($(count '\.get_popup\(') - $(count '-> xdg_popup@[0-9]+\.destroy\(')))
+        return
+    fi
     for w in $(x xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
-        x xwininfo -id "$w" 2>/dev/null | grep -q 'Override Redirect State: yes' && return 0
+        x xwininfo -id "$w" 2>/dev/null | grep -c 'Override Redirect State: yes'
+    done | awk '{n += $1} END {print n + 0}'
+}
+menus_above() { (($(menus) > $1)); }
+menus_closed() { ! menus_above 0; }
+text_input_activations_above() { (($(count '-> zwp_text_input_v1@[0-9]+\.activate\(') > $1)); }
+
+# menu LETTER ITEM_KEY...: opens a menu by its access key, both keys held until it is there
+# (weston refuses a menu whose key was released before a slow program opened it), picks an item
+# with the keys given, Right held until its submenu is there, and waits for the menus to close.
+menu() {
+    local letter=$1 key activations
+    shift
+    activations=$(count '-> zwp_text_input_v1@[0-9]+\.activate\(')
+    [[ $SESSION == x11 ]] && focus
+    keyboard xdotool keydown alt keydown "$letter" || fail "xdotool could not press alt+$letter"
+    wait_for "the menu of alt+$letter to open" menus_above 0
+    keyboard xdotool keyup "$letter" keyup alt || fail "xdotool could not release alt+$letter"
+    for key in "$@"; do
+        keyboard xdotool keydown "$key" || fail "xdotool could not press $key"
+        [[ $key == Right ]] && wait_for "the submenu to open" menus_above 1
+        keyboard xdotool keyup "$key" || fail "xdotool could not release $key"
     done
-    return 1
-}
-menu_closed() { ! menu_open; }
-
-# menu_pick WINDOW MENU_KEY ITEM_KEY...: opens a menu of WINDOW by its access key (e.g. alt+c), waits
-# for it, picks an item with the keys given (its access key, or arrows and Return) and waits for the
-# menu to close.
-menu_pick() {
-    local window=$1 menu=$2
-    shift 2
-    keys "$window" "$menu"
-    wait_for "the menu of $menu to open" menu_open
-    x xdotool key --delay 30 "$@" || fail "xdotool could not press $*"
-    wait_for "the menu to close after $*" menu_closed
+    wait_for "the menu to close after $*" menus_closed
+    if [[ $SESSION == native ]]; then
+        wait_for "the text box to get the keyboard back" text_input_activations_above "$activations"
+    fi
 }
 
-clipboard() { x xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null; }
-
-# expect_clipboard TEXT: waits until the clipboard holds exactly TEXT (served by the running program).
+# The clipboard as another program reads it: with xclip on X; in a native session with wl-paste,
+# which weston only serves while it has the keyboard, so Super+Tab gives it back to the program.
+clipboard() { x xclip -o -selection clipboard -t UTF8_STRING; }
+wayland_clipboard() { XDG_RUNTIME_DIR="$TMP/runtime" WAYLAND_DISPLAY="$SOCKET" x wl-paste --no-newline; }
 expect_clipboard() {
-    expect_output "the clipboard" "$1" clipboard
-    log "clipboard: $1"
+    if [[ $SESSION != native ]]; then
+        expect_output "the clipboard" "$1" clipboard
+        return
+    fi
+    local activations
+    activations=$(count '-> zwp_text_input_v1@[0-9]+\.activate\(')
+    expect_output "the Wayland clipboard" "$1" wayland_clipboard
+    press super+Tab
+    wait_for "quilvane to get the keyboard back" text_input_activations_above "$activations"
 }
 
-# settings_file CONFIG_DIR: where the program keeps its settings under that folder.
-settings_file() { echo "$1/Kelvary.conf"; }
+# Another program takes the clipboard with TEXT.
+take_clipboard() {
+    printf '%s' "$1" | x xclip -i -selection clipboard
+    expect_output "the clipboard" "$1" clipboard
+}
 
 # setting CONFIG_DIR KEY: the value of KEY in the program's section, empty when it is missing.
 setting() {
-    awk -v key="$2" '
-        /^\[/ { in_section = ($0 == "[Quilvane]"); next }
-        in_section && index($0, key "=") == 1 { printf "%s", substr($0, length(key) + 2); exit }
-    ' "$(settings_file "$1")" 2>/dev/null
+    awk -v key="$2" '/^\[/ { in_section = ($0 == "[Quilvane]"); next }
+        in_section && index($0, key "=") == 1 { printf "%s", substr($0, length(key) + 2); exit }' \
+        "$1/Kelvary.conf" 2>/dev/null
 }
 
-# expect_settings CONFIG_DIR KEY=VALUE...: fails on the first key whose stored value differs.
-expect_settings() {
-    local dir=$1 pair key
-    shift
-    [[ -f "$(settings_file "$dir")" ]] || fail "no settings file at $(settings_file "$dir")"
-    for pair in "$@"; do
-        key=${pair%%=*}
-        [[ "$(setting "$dir" "$key")" == "${pair#*=}" ]] ||
-            fail "setting $key is '$(setting "$dir" "$key")', expected '${pair#*=}'" \
-                "(file: $(tr '\n' ' ' <"$(settings_file "$dir")"))"
-    done
-}
-
-# Every key with the value a first start stores.
-readonly DEFAULT_FAVOURITES=(fav1=000000000 fav2=255000000 fav3=000255000 fav4=000000255
-    fav5=255255000 fav6=000255255 fav7=255000255 fav8=255255255 fav9=128060255 fav10=040216040)
-readonly DEFAULT_SETTINGS=(top=0 left=0 Check1=False Check2=True Check3=True Check4=False
-    Check5=False ver=2.8 font=なし Last_Color=128128128 "${DEFAULT_FAVOURITES[@]}")
-
-# write_valid_settings CONFIG_DIR [KEY=VALUE...]: writes a complete and valid store of the current
-# version, the first-start values except for the keys given.
-write_valid_settings() {
+# write_store CONFIG_DIR [KEY=VALUE...]: a complete and valid store, the first-start values
+# except for the keys given.
+write_store() {
     local dir=$1 pair key
     shift
     local -A overrides=()
@@ -303,113 +295,36 @@ write_valid_settings() {
             key=${pair%%=*}
             echo "$key=${overrides[$key]-${pair#*=}}"
         done
-    } >"$(settings_file "$dir")"
+    } >"$dir/Kelvary.conf"
 }
 
-# Starts the program on a store that needs no repair and waits for its main window, whose id it
-# leaves in MAIN; no message box may come first.
-start_without_message() {
-    start_program "$1"
-    wait_window "$MAIN_TITLE"
-    MAIN=$WIN
-    local titles
-    titles=$(visible_titles)
-    [[ "$titles" == "$MAIN_TITLE" ]] || fail "expected only the main window, saw: $(echo "$titles" | tr '\n' '|')"
-}
-
-# Ends the program through Ctrl+E on the main window, answering the exit question with Yes, and
-# waits until it is gone.
-exit_program() {
-    press_opens "$MAIN" ctrl+e "終了？"
-    keys "$WIN" Return
-    wait_program_exit
-}
-
-# frame_of WINDOW: the window manager's frame around WINDOW (its ancestor just below the root
-# window); WINDOW itself where no window manager runs.
-frame_of() {
+# The outer frame's geometry in screen pixels (title bar and border included): the ancestor of
+# WINDOW just below the root window, WINDOW itself where no window manager runs.
+frame_geometry() {
     local window=$1 parent root
     root=$(x xwininfo -root | awk '/Window id:/ {print $4}')
     while parent=$(x xwininfo -tree -id "$window" | awk '/Parent window id:/ {print $4}') &&
         [[ -n "$parent" && $((parent)) -ne $((root)) ]]; do
         window=$parent
     done
-    echo $((window))
+    x xdotool getwindowgeometry --shell "$window" | awk -F= '{v[$1] = $2} END {print v["X"], v["Y"], v["WIDTH"]}'
 }
+frame_position() { frame_geometry "$1" | awk '{printf "%s,%s", $1, $2}'; }
 
-# The outer frame's top-left corner and size in screen pixels, title bar and border included.
-window_geometry() { x xdotool getwindowgeometry --shell "$(frame_of "$1")"; }
-window_position() {
-    window_geometry "$1" | awk -F= '$1 == "X" {x = $2} $1 == "Y" {y = $2} END {printf "%s,%s", x, y}'
-}
-window_size() {
-    window_geometry "$1" | awk -F= '$1 == "WIDTH" {w = $2} $1 == "HEIGHT" {h = $2} END {printf "%sx%s", w, h}'
-}
-
-# expect_window_at WINDOW X Y: the window's outer frame comes to stand with its top-left corner at
-# X, Y screen pixels.
-expect_window_at() { expect_output "the position of window $1" "$2,$3" window_position "$1"; }
-
-# The placement commands of the 画面位置 submenu, first in the Config menu. Its items have no
-# access keys: Right opens it on its first item, Down moves on.
-place_right_edge() { menu_pick "$MAIN" alt+c Right Return; }
-place_left_edge() { menu_pick "$MAIN" alt+c Right Down Return; }
-place_at_start() { menu_pick "$MAIN" alt+c Right Down Down Return; }
-
-# reset_clipboard: another program takes the clipboard with a marker text, so that the next expected
-# text can only come from a new Save.
-reset_clipboard() {
-    printf 'e2e-marker' | x xclip -i -selection clipboard
-    expect_output "the clipboard" e2e-marker clipboard
-}
-
-# click_main X Y: clicks the main window at X, Y twips of its client area (below the menu bar) at
-# 15 twips a pixel.
-readonly MAIN_CLIENT_HEIGHT=219 # 3285 twips
-click_main() {
-    local height
-    height=$(x xdotool getwindowgeometry --shell "$MAIN" | awk -F= '$1 == "HEIGHT" {print $2}')
-    x xdotool mousemove --window "$MAIN" $(($1 / 15)) $((height - MAIN_CLIENT_HEIGHT + $2 / 15)) click 1 ||
-        fail "xdotool could not click the main window"
-}
-
-# Scenario steps: with these a scenario reads as the user's keys and what must follow.
-
-# start_on_valid_store BINARY [KEY=VALUE...]: begins the scenario, writes a valid store (the
-# first-start values except for the keys given) to the settings folder CONFIG and starts the
-# program on it, its main window in MAIN.
-start_on_valid_store() {
-    e2e_begin "$1"
-    shift
-    CONFIG="$E2E_TMP/config"
-    write_valid_settings "$CONFIG" "$@"
-    start_without_message "$CONFIG"
-}
-
-# press_opens WINDOW KEY... TITLE: presses the keys in WINDOW and waits for the program's window
-# titled TITLE, whose id it leaves in WIN.
-press_opens() {
-    local title=${*: -1}
-    keys "${@:1:$#-1}"
-    wait_window "$title"
-}
-
-# press_closes WINDOW KEY... TITLE: presses the keys in WINDOW and waits until no window titled
-# TITLE is left.
-press_closes() {
-    local title=${*: -1}
-    keys "${@:1:$#-1}"
-    wait_window_gone "$title"
-}
-
-# expect_save MARKUP: Ctrl+S on the main window puts exactly MARKUP on the clipboard.
-expect_save() {
-    keys "$MAIN" ctrl+s
-    expect_clipboard "$1"
-}
-
-# Exit with Yes, and the scenario has passed.
-exit_and_pass() {
-    exit_program
-    log "passed"
+# run_as_unprivileged_user: from here on the program runs as an ordinary user with its own home
+# and runtime folders (as itself when the runner is not root), from a copy in the scratch folder,
+# since the checkout may lie in a folder only its owner can enter. The X server has no
+# authorization file, so any local user may connect to it.
+run_as_unprivileged_user() {
+    ((EUID == 0)) || return 0
+    local home="$TMP/home"
+    mkdir -p "$home/runtime" "$TMP/program"
+    chmod 700 "$home/runtime"
+    chown -R "$UNPRIVILEGED_USER:$UNPRIVILEGED_USER" "$home"
+    install -m 755 "$QV_BIN" "$TMP/program/quilvane"
+    chmod 755 "$TMP/program"
+    printf '#!/usr/bin/env bash\nexec setpriv --reuid=%s --regid=%s --clear-groups env HOME=%q XDG_RUNTIME_DIR=%q %q\n' \
+        "$UNPRIVILEGED_USER" "$UNPRIVILEGED_USER" "$home" "$home/runtime" "$TMP/program/quilvane" >"$TMP/as-user"
+    chmod 755 "$TMP/as-user"
+    QV_BIN=$TMP/as-user
 }

@@ -1,0 +1,234 @@
+#!/usr/bin/env bash
+# The end-to-end runner: `run.sh GROUP PROGRAM [SCENARIO...]` runs the scenarios of GROUP.scenarios
+# (all, or those named) one after another on one X server: x11 on a bare Xvfb, openbox with that
+# window manager on it, wayland in a weston session on it, package with the unpacked Debian package.
+#
+# A scenario is data: a line `scenario NAME: what it shows`, then one step a line, a verb and its
+# words (shell quoting), each verb a step_ function below. Each scenario gets its own settings
+# folder; it must end every copy of the program it started.
+# shellcheck source-path=SCRIPTDIR
+source "$(dirname "$0")/lib.sh"
+
+readonly GROUP=$1 PROGRAM=$2 SELECTED=" ${*:3} "
+readonly MAIN_TITLE="Quilvane Ver2.8"
+declare -A COPY_WINDOWS=() # the windows of the copies kept
+
+# store [empty | garbage | KEY=VALUE...]: the settings folder, empty, holding bytes that are no
+# settings file at all, or holding a valid store (the first-start values except for the keys given).
+step_store() {
+    case ${1:-} in
+    empty) mkdir -p "$CONFIG" ;;
+    garbage) mkdir -p "$CONFIG" && printf '\x89\0\0\0\n[\n=\n\\\n\xff\xfe[Quilvane\0top=\x01\n' >"$CONFIG/Kelvary.conf" ;;
+    *) write_store "$CONFIG" "$@" && cp "$CONFIG/Kelvary.conf" "$TMP/written" ;;
+    esac
+}
+
+# user: the program runs as an ordinary user from here on. deny read|write: that user can't read
+# the settings file (mode 000), or can't write in the settings folder (mode 555).
+step_user() { run_as_unprivileged_user; }
+step_deny() {
+    ((EUID != 0)) || chown -R "$UNPRIVILEGED_USER:$UNPRIVILEGED_USER" "$CONFIG"
+    if [[ $1 == read ]]; then chmod 000 "$CONFIG/Kelvary.conf"; else chmod 555 "$CONFIG"; fi
+}
+
+# start [MESSAGE]: starts a copy of the program, which shows its main window alone, or first only
+# the message titled MESSAGE, answered with Return.
+step_start() {
+    start_program "$CONFIG"
+    if (($#)); then
+        expect_only_window "$1"
+        step_close Return
+    fi
+    expect_only_window "$MAIN_TITLE"
+    [[ -z "${PACKAGED:-}" || "$(readlink "/proc/$APP_PID/exe")" == "$PACKAGED" ]] ||
+        fail "the launcher started $(readlink "/proc/$APP_PID/exe"), not $PACKAGED"
+    if [[ $SESSION == native ]]; then
+        wait_for "the text box to get the keyboard" text_input_activations_above 0
+    fi
+    [[ $SESSION != xwayland ]] && return 0
+    if grep -qF 'xdg_toplevel@' "$TMP/app$APP_RUN.log"; then
+        fail "the main window was made through Wayland, not on XWayland"
+    fi
+    wait_for "weston to give the main window the keyboard" focused "$(current)"
+}
+
+step_keys() { press "$@"; }
+step_type() { type_text "$1"; }
+step_menu() { menu "$@"; }
+
+# open TITLE KEY...: the keys open the program's window TITLE, which takes the keys next.
+step_open() {
+    local title=$1
+    shift
+    press "$@"
+    wait_for "a window titled '$title'" window_shown "$title"
+    WINDOWS+=("$(windows_titled "$title" | head -n1)")
+}
+
+# close KEY...: the keys close the current window; the one below it takes the keys again.
+window_closed() { ! x xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
+step_close() {
+    press "$@"
+    wait_for "window $(current) to close after $*" window_closed "$(current)"
+    unset 'WINDOWS[-1]'
+}
+
+step_clipboard() { expect_clipboard "$1"; }
+# foreign TEXT: another program puts TEXT on the clipboard.
+step_foreign() { take_clipboard "$1"; }
+# save MARKUP: Ctrl+S puts exactly MARKUP on the clipboard, which held another program's text.
+step_save() {
+    take_clipboard e2e-marker
+    press ctrl+s
+    expect_clipboard "$1"
+}
+
+# exit [MESSAGE]: Ctrl+E, Yes to the exit question, and MESSAGE from the save at close answered;
+# the program ends normally.
+step_exit() {
+    step_open "終了？" ctrl+e
+    step_close Return
+    (($# == 0)) || { wait_for "the message '$1'" window_shown "$1" && x xdotool key Return; }
+    wait_program_exit
+}
+step_ended() { wait_program_exit; }
+step_signal() {
+    kill -s "$1" "$APP_PID"
+    wait_program_exit
+}
+
+# settings [defaults] KEY=VALUE...: the stored values; with defaults, every key stored exactly once
+# and each one not given with its first-start value.
+step_settings() {
+    local pair actual file=$CONFIG/Kelvary.conf
+    if [[ ${1:-} == defaults ]]; then
+        shift
+        local keys
+        keys=$(awk '/^\[/ {s = ($0 == "[Quilvane]"); next} s && /=/ {sub(/=.*/, ""); print}' "$file" | sort | tr '\n' ' ')
+        [[ $keys == "$(printf '%s\n' "${DEFAULT_SETTINGS[@]%%=*}" | sort | tr '\n' ' ')" ]] ||
+            fail "the section holds the keys $keys"
+        local given=" ${*%%=*} "
+        for pair in "${DEFAULT_SETTINGS[@]}"; do [[ $given == *" ${pair%%=*} "* ]] || set -- "$@" "$pair"; done
+    fi
+    for pair in "$@"; do
+        actual=$(setting "$CONFIG" "${pair%%=*}")
+        [[ $actual == "${pair#*=}" ]] || fail "stored ${pair%%=*} is '$actual', expected '${pair#*=}' ($(tr '\n' ' ' <"$file"))"
+    done
+}
+
+# unchanged: the settings file is the one written, and no lock or temporary file is left beside it.
+step_unchanged() {
+    chmod -R u+rwX "$CONFIG"
+    cmp -s "$CONFIG/Kelvary.conf" "$TMP/written" || fail "the store changed: $(tr '\n' ' ' <"$CONFIG/Kelvary.conf")"
+    local files
+    files=$(find "$CONFIG" -mindepth 1 -printf '%f ')
+    [[ $files == "Kelvary.conf " ]] || fail "the settings folder holds $files"
+}
+
+# at X|right Y: the current window's frame stands at X, Y screen pixels; right is the right edge.
+step_at() {
+    local x=$1
+    if [[ $x == right ]]; then
+        read -r _ _ width < <(frame_geometry "$(current)")
+        x=$(($(x xdotool getdisplaygeometry | cut -d' ' -f1) - width))
+    fi
+    expect_output "the frame position of window $(current)" "$x,$2" frame_position "$(current)"
+}
+
+# above yes|no: the window manager keeps the main window in the always-on-top band, or not.
+above() { x xprop -id "${WINDOWS[0]}" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
+step_above() {
+    if [[ $1 == yes ]]; then wait_for "the main window above the others" above; else wait_for "the main window in the normal band" eval '! above'; fi
+}
+
+# copy NAME: the running program is kept as NAME, so that another copy can start; use NAME makes it
+# the one the steps act on again.
+step_copy() {
+    COPY_PID[$1]=$APP_PID COPY_WINDOWS[$1]=${WINDOWS[*]}
+    APP_PID=""
+}
+step_use() {
+    [[ -z "$APP_PID" ]] || fail "use $1 while another copy is not kept"
+    APP_PID=${COPY_PID[$1]}
+    read -ra WINDOWS <<<"${COPY_WINDOWS[$1]}"
+    unset "COPY_PID[$1]" "COPY_WINDOWS[$1]"
+}
+
+# session x11|xwayland|native: how the program runs from here on (the last two in weston).
+step_session() {
+    SESSION=$1
+    if [[ $1 == xwayland ]]; then DISPLAY=$XWAYLAND_DISPLAY; else DISPLAY=${SESSION_DISPLAY:-$DISPLAY}; fi
+}
+
+# help: the help command opens the page beside the program with the desktop's browser, which does
+# not inherit the program's choice of Qt platform.
+step_help() {
+    menu h Return
+    wait_for "the help page to be opened" test -f "$TMP/opened"
+    grep -qx "argument=file://$(dirname "$(realpath "$PROGRAM")")/QV.html" "$TMP/opened" ||
+        fail "the help page was opened as '$(grep '^argument=' "$TMP/opened")'"
+    ! grep '^QT_QPA_PLATFORM=' "$TMP/opened" || fail "the browser inherited the program's platform choice"
+}
+
+# package: builds the Debian package of the program's build tree (cpack), checks its fields and
+# files, unpacks it and makes its launcher what starts the program.
+step_package() {
+    "${CPACK:-cpack}" --config "$(dirname "$PROGRAM")/CPackConfig.cmake" -G DEB -B "$TMP/out" >"$TMP/cpack.log" 2>&1 ||
+        fail "cpack failed"
+    local debs=("$TMP"/out/*.deb) usr=$TMP/root/usr pair
+    ((${#debs[@]} == 1)) || fail "cpack made ${#debs[@]} packages"
+    local deb=${debs[0]}
+    local fields want
+    fields=$(dpkg-deb -f "$deb" Package Depends Recommends | tr '\n' ' ')
+    for want in "Package: quilvane " libqt6widgets6 "fonts-ipafont-gothic | fonts-noto-cjk" "Recommends: xdg-utils"; do
+        [[ $fields == *"$want"* ]] || fail "the package's fields lack '$want': $fields"
+    done
+    ! dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -vxE '\./|\./usr/.*' || fail "files outside /usr"
+    dpkg -x "$deb" "$TMP/root"
+    for pair in QV.html:lib/quilvane/QV.html quilvane.svg:share/icons/hicolor/scalable/apps/quilvane.svg \
+        quilvane.png:share/icons/hicolor/32x32/apps/quilvane.png quilvane.desktop:share/applications/quilvane.desktop; do
+        cmp -s "$(dirname "$0")/../../resources/${pair%%:*}" "$usr/${pair#*:}" || fail "no ${pair#*:} as in resources/"
+    done
+    desktop-file-validate "$usr/share/applications/quilvane.desktop" || fail "the desktop entry is not valid"
+    [[ -x "$usr/bin/$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$usr/share/applications/quilvane.desktop")" ]] ||
+        fail "the desktop entry starts a program that is not in bin/"
+    QV_BIN=$usr/bin/quilvane PACKAGED=$(readlink -f "$usr/lib/quilvane/quilvane")
+}
+
+# Runs one step line of the scenario; fails on a verb that is not a step.
+run_step() {
+    local words
+    eval "words=($1)"
+    declare -F "step_${words[0]}" >/dev/null || fail "no step '${words[0]}'"
+    "step_${words[0]}" "${words[@]:1}"
+}
+
+# Ends a scenario: every copy must have ended.
+end_scenario() {
+    [[ -n "$SCENARIO" ]] || return 0
+    [[ -z "$APP_PID" && ${#COPY_PID[@]} -eq 0 ]] || fail "$SCENARIO left the program running"
+    log "$SCENARIO passed"
+    step_session x11
+    QV_BIN=$PROGRAM PACKAGED=""
+}
+
+case $GROUP in
+openbox) begin openbox && start_openbox ;;
+wayland) begin weston Xwayland wl-paste && start_weston ;;
+package) begin dpkg-deb desktop-file-validate ;;
+*) begin ;;
+esac
+QV_BIN=$PROGRAM SCENARIO="" skip=0
+while IFS= read -r line; do
+    [[ -z "$line" || "$line" == \#* ]] && continue
+    if [[ "$line" =~ ^scenario\ ([a-z-]+): ]]; then
+        end_scenario
+        SCENARIO=${BASH_REMATCH[1]} CONFIG=$TMP/$SCENARIO skip=0
+        [[ $SELECTED == "  " || $SELECTED == *" $SCENARIO "* ]] || { skip=1 SCENARIO="" && continue; }
+        log "$line"
+    elif ((!skip)); then
+        log "  $line"
+        run_step "$line"
+    fi
+done <"$(dirname "$0")/$GROUP.scenarios"
+end_scenario

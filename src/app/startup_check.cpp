@@ -118,7 +118,6 @@ StartupCheckResult RunStartupCheck(SettingsStore& store, Module1& module) {
     std::array<bool, kFavouriteCount> favouriteMissing{};
     for (int i = 0; i < kFavouriteCount; ++i) {
         const auto favourite = ReadConverted(store, kKeyFav[i], AsStored);
-        AssignIfRead(module.reg_fav, favourite);
         favouriteMissing[i] = !favourite || favourite->empty();
     }
     for (int i = 0; i < kFavouriteCount; ++i) {

@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     MemorySettingsStore store = fuzz::StoreFromLines(input);
     std::array<std::optional<Rgb>, kFavouriteCount> before;
     for (int i = 0; i < kFavouriteCount; ++i) {
-        const std::string stored = Stored(store, kKeyFav[i]);
+        const std::string stored = Stored(store, kFavouriteKeys[i].name);
         CheckParse(stored);
         before[i] = ParseFavouriteSlot(stored);
     }
@@ -52,8 +52,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Require(slots.colours[i] == *before[i], "a good slot keeps its colour");
             continue;
         }
-        Require(slots.colours[i] == ParseRgbString(kDefaultFav[i]) &&
-                    Stored(store, kKeyFav[i]) == kDefaultFav[i],
+        const std::string_view defaultText = kFavouriteKeys[i].defaultText;
+        Require(slots.colours[i] == ParseRgbString(defaultText) &&
+                    Stored(store, kFavouriteKeys[i].name) == defaultText,
                 "a faulty slot gets its own default");
         ++faulty;
     }

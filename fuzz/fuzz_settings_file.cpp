@@ -108,15 +108,18 @@ std::string StoredText(SettingsStore& store, std::string_view key) {
 }
 
 void RequireSectionConverts(SettingsStore& store) {
-    Require(ParseWholeNumber(StoredText(store, kKeyTop)).has_value(), "top converts");
-    Require(ParseWholeNumber(StoredText(store, kKeyLeft)).has_value(), "left converts");
-    for (const std::string_view key : kKeyCheck) {
-        Require(ParseTruthValue(StoredText(store, key)).has_value(), "an option converts");
+    Require(ParseWholeNumber(StoredText(store, kPositionKeys[0].name)).has_value(), "top converts");
+    Require(ParseWholeNumber(StoredText(store, kPositionKeys[1].name)).has_value(),
+            "left converts");
+    for (const SettingKey& key : kOptionKeys) {
+        Require(ParseTruthValue(StoredText(store, key.name)).has_value(), "an option converts");
     }
-    Require(ParseSingle(StoredText(store, kKeyVer)) == kCurrentVersion, "the version is current");
-    Require(ParseRgbString(StoredText(store, kKeyLastColor)).has_value(), "the colour is usable");
-    for (const std::string_view key : kKeyFav) {
-        Require(!StoredText(store, key).empty(), "every favourite is present");
+    Require(ParseSingle(StoredText(store, kVerKey.name)) == kCurrentVersion,
+            "the version is current");
+    Require(ParseRgbString(StoredText(store, kLastColorKey.name)).has_value(),
+            "the colour is usable");
+    for (const SettingKey& key : kFavouriteKeys) {
+        Require(!StoredText(store, key.name).empty(), "every favourite is present");
     }
 }
 
@@ -176,9 +179,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             return found == after.end() ? std::string("(missing)")
                                         : found->second.toString().toStdString();
         };
-        Require(saved(kKeyFont) == module.reg_font &&
-                    saved(kKeyLastColor) == module.reg_Last_Color &&
-                    saved(kKeyTop) == WholeNumberText(module.reg_top),
+        Require(saved(kFontKey.name) == module.reg_font &&
+                    saved(kLastColorKey.name) == module.reg_Last_Color &&
+                    saved(kPositionKeys[0].name) == WholeNumberText(module.reg_top),
                 "the saved values are on disk as written");
         for (const auto& [key, value] : before) {
             const auto found = after.find(key);

@@ -23,7 +23,7 @@ auto SettingsVariables(const Module1& m) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     MemorySettingsStore store = fuzz::StoreFromLines(fuzz::AsText(data, size));
-    const bool versionWasCurrent = ParseSingle(Stored(store, kKeyVer)) == kCurrentVersion;
+    const bool versionWasCurrent = ParseSingle(Stored(store, kVerKey.name)) == kCurrentVersion;
 
     Module1 module;
     const StartupCheckResult first = RunStartupCheck(store, module);
@@ -35,22 +35,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "the message tells a missing version from other repairs");
     RereadSettings(store, module);
 
-    Require(ParseWholeNumber(Stored(store, kKeyTop)) == module.reg_top, "top converts");
-    Require(ParseWholeNumber(Stored(store, kKeyLeft)) == module.reg_left, "left converts");
+    Require(ParseWholeNumber(Stored(store, kPositionKeys[0].name)) == module.reg_top,
+            "top converts");
+    Require(ParseWholeNumber(Stored(store, kPositionKeys[1].name)) == module.reg_left,
+            "left converts");
     const bool options[] = {module.reg_Check1, module.reg_Check2, module.reg_Check3,
                             module.reg_Check4, module.reg_Check5};
-    for (int i = 0; i < kOptionCount; ++i) {
-        Require(ParseTruthValue(Stored(store, kKeyCheck[i])) == options[i], "an option converts");
+    for (std::size_t i = 0; i < kOptionKeys.size(); ++i) {
+        Require(ParseTruthValue(Stored(store, kOptionKeys[i].name)) == options[i],
+                "an option converts");
     }
-    Require(ParseSingle(Stored(store, kKeyVer)) == kCurrentVersion &&
+    Require(ParseSingle(Stored(store, kVerKey.name)) == kCurrentVersion &&
                 module.reg_ver == kCurrentVersion,
             "the version is the current one");
-    Require(Stored(store, kKeyFont) == module.reg_font, "the face is what the store holds");
+    Require(Stored(store, kFontKey.name) == module.reg_font, "the face is what the store holds");
     Require(ParseRgbString(module.reg_Last_Color).has_value() &&
-                Stored(store, kKeyLastColor) == module.reg_Last_Color,
+                Stored(store, kLastColorKey.name) == module.reg_Last_Color,
             "the last colour is usable");
-    for (const std::string_view key : kKeyFav) {
-        Require(!Stored(store, key).empty(), "every favourite is present");
+    for (const SettingKey& key : kFavouriteKeys) {
+        Require(!Stored(store, key.name).empty(), "every favourite is present");
     }
 
     store.writes.clear();

@@ -33,14 +33,15 @@ std::optional<Rgb> ParseFavouriteSlot(std::string_view stored) {
 FavouriteSlots LoadFavouriteSlots(SettingsStore& store) {
     FavouriteSlots slots;
     for (int i = 0; i < kFavouriteCount; ++i) {
-        if (const auto colour = ReadConverted(store, kKeyFav[i], ParseFavouriteSlot)) {
+        if (const auto colour = ReadConverted(store, kFavouriteKeys[i].name, ParseFavouriteSlot)) {
             slots.colours[i] = *colour;
             continue;
         }
         slots.repaired = true;
+        const std::string_view defaultText = kFavouriteKeys[i].defaultText;
         slots.rewritesSucceeded =
-            GuardedWrite(store, kKeyFav[i], kDefaultFav[i]) && slots.rewritesSucceeded;
-        slots.colours[i] = *ParseRgbString(kDefaultFav[i]);
+            GuardedWrite(store, kFavouriteKeys[i].name, defaultText) && slots.rewritesSucceeded;
+        slots.colours[i] = *ParseRgbString(defaultText);
     }
     return slots;
 }

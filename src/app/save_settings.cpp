@@ -2,27 +2,45 @@
 
 #include "app/guarded_store.h"
 #include "app/settings_keys.h"
-#include "app/stored_values.h"
 
+#include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace quilvane {
 
+namespace {
+
+// The text a settings variable is written as at close.
+struct Format {
+    const Module1& module;
+
+    std::string operator()(const Variable<std::int32_t>& v) const {
+        return WholeNumberText(module.*v.member);
+    }
+    std::string operator()(const Variable<bool>& v) const {
+        return std::string(TruthText(module.*v.member));
+    }
+    std::string operator()(const Variable<std::string>& v) const { return module.*v.member; }
+    // The version and the favourites are not written at close.
+    std::string operator()(const auto&) const { return {}; }
+};
+
+} // namespace
+
 bool SaveSettings(SettingsStore& store, const Module1& module) {
-    const std::string top = WholeNumberText(module.reg_top);
-    const std::string left = WholeNumberText(module.reg_left);
-    // One write for all nine: a shared settings file is saved once, however large it is.
-    const StoredValue values[] = {
-        {kKeyCheck[0], TruthText(module.reg_Check1)},
-        {kKeyCheck[1], TruthText(module.reg_Check2)},
-        {kKeyCheck[2], TruthText(module.reg_Check3)},
-        {kKeyCheck[3], TruthText(module.reg_Check4)},
-        {kKeyCheck[4], TruthText(module.reg_Check5)},
-        {kKeyTop, top},
-        {kKeyLeft, left},
-        {kKeyFont, module.reg_font},
-        {kKeyLastColor, module.reg_Last_Color},
-    };
+    std::map<int, std::pair<std::string_view, std::string>> texts; // by place in the save
+    for (const SettingKey& key : kVariableKeys) {
+        if (key.closeOrder > 0) {
+            texts.try_emplace(key.closeOrder, key.name, std::visit(Format{module}, key.variable));
+        }
+    }
+    // One write for all of them: a shared settings file is saved once, however large it is.
+    std::vector<StoredValue> values;
+    for (const auto& [order, text] : texts) {
+        values.push_back({text.first, text.second});
+    }
     return GuardedWriteAll(store, values);
 }
 

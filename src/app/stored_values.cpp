@@ -1,5 +1,7 @@
 #include "app/stored_values.h"
 
+#include "colour/rgb.h"
+
 #include <algorithm>
 #include <charconv>
 #include <limits>
@@ -184,6 +186,14 @@ std::optional<float> ParseSingle(std::string_view text) {
         return std::nullopt;
     }
     return value;
+}
+
+std::optional<std::string> AsStored(std::string_view text) {
+    return std::string(text);
+}
+
+std::optional<std::string> UsableColour(std::string_view text) {
+    return ParseRgbString(text) ? AsStored(text) : std::nullopt;
 }
 
 std::string_view TruthText(bool value) {

@@ -207,7 +207,7 @@ void Form3::Command3_Click(short index) {
     }
     // The row changes only once the slot is stored, so it never shows a colour the store lacks.
     const Rgb current = RowColour(0);
-    if (!GuardedWrite(services.store, kKeyFav[static_cast<std::size_t>(index - 1)],
+    if (!GuardedWrite(services.store, kFavouriteKeys[static_cast<std::size_t>(index - 1)].name,
                       RgbString(current))) {
         ShowMessage(services.messages, this, kFavouriteNotSavedMessage);
         return;

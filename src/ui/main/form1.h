@@ -144,8 +144,6 @@ public:
     // saved without the exit question, then the program ends.
     void EndSession();
 
-    Module1& module() { return module_; }
-
     // What the side windows see.
     QWidget& Window() override { return *this; }
     Services& services() override { return services_; }

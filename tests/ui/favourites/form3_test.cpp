@@ -33,7 +33,7 @@ QString Row(const Form3& form, int row) {
 struct Bench {
     Bench() {
         for (int i = 0; i < kFavouriteCount; ++i) {
-            fakes.store.values[std::string(kKeyFav[i])] = kDefaultFav[i];
+            fakes.store.values[std::string(kFavouriteKeys[i].name)] = kFavouriteKeys[i].defaultText;
         }
         module.reg_Last_Color = "007000255";
         module.reg_Check3 = true; // dialog

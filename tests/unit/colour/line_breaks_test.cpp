@@ -28,12 +28,5 @@ TEST(LineBreaksToTags, ReplacesOnlyCarriageReturnLineFeedPairs) {
     EXPECT_EQ(LineBreaksToTags("", false), "");
 }
 
-TEST(LineBreaks, RoundTripWritesTagsInTheChosenCase) {
-    EXPECT_EQ(LineBreaksToTags(TagsToLineBreaks("Hello<br>World<Br>"), false),
-              "Hello<BR>World<BR>");
-    const std::string lines = "a\r\n\r\nb\rc";
-    EXPECT_EQ(TagsToLineBreaks(LineBreaksToTags(lines, true)), lines);
-}
-
 } // namespace
 } // namespace quilvane

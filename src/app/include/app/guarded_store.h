@@ -27,11 +27,6 @@ auto ReadConverted(SettingsStore& store, std::string_view key, Convert convert) 
     return std::nullopt;
 }
 
-// The text as stored, unconverted.
-inline std::optional<std::string> AsStored(const std::string& text) {
-    return text;
-}
-
 // Writes a value; false when it did not reach the store or the store threw.
 inline bool GuardedWrite(SettingsStore& store, std::string_view key,
                          std::string_view text) noexcept {

@@ -19,7 +19,6 @@ struct Module1 {
     float reg_ver = 0.0f;
     std::string reg_font;
     std::string reg_Last_Color;
-    std::string reg_fav; // scratch for reading one favourite
 
     // Each empty or one attribute with a leading blank, e.g. ` direction = "left"`.
     std::string MarqueeDirection;

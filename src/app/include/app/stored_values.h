@@ -30,6 +30,12 @@ std::optional<bool> ParseTruthValue(std::string_view text);
 // including a non-zero number too small to be told from zero.
 std::optional<float> ParseSingle(std::string_view text);
 
+// A text taken as it is stored; always converts.
+std::optional<std::string> AsStored(std::string_view text);
+
+// A colour text: only a valid RgbString converts, as only such a colour suits the scroll bars.
+std::optional<std::string> UsableColour(std::string_view text);
+
 // The written forms: "True" / "False", and plain decimal text ("0", "1230", "-45").
 std::string_view TruthText(bool value);
 std::string WholeNumberText(std::int32_t value);

@@ -16,8 +16,7 @@ namespace quilvane {
 
 // A message box that records what was shown and answers from a script (OK, or Yes when the
 // script is empty); `onShow` runs as each box comes up.
-class FakeMessageBox : public MessageBox {
-public:
+struct FakeMessageBox : MessageBox {
     struct Shown {
         QString text;
         QString title;
@@ -43,16 +42,14 @@ public:
 };
 
 // Records each z-order request: the window and whether it asked for always on top.
-class FakeWindowOrder : public WindowOrder {
-public:
+struct FakeWindowOrder : WindowOrder {
     std::vector<std::pair<QWidget*, bool>> calls;
     void setTopmost(QWidget& window, bool topmost) override {
         calls.emplace_back(&window, topmost);
     }
 };
 
-class FakeShell : public Shell {
-public:
+struct FakeShell : Shell {
     QStringList opened;
     bool succeed = true;
     bool openDocument(const QString& path) override {
@@ -61,16 +58,21 @@ public:
     }
 };
 
-// Records the pauses instead of waiting.
-class FakeSleep : public Sleep {
-public:
+// Records the pauses instead of waiting; `onDelay` runs inside each, to look at a window while
+// it waits.
+struct FakeSleep : Sleep {
     std::vector<int> delays;
-    void Delay(int milliseconds) override { delays.push_back(milliseconds); }
+    std::function<void()> onDelay;
+    void Delay(int milliseconds) override {
+        delays.push_back(milliseconds);
+        if (onDelay) {
+            onDelay();
+        }
+    }
 };
 
 // A clipboard of its own, so tests see exactly what the program put there.
-class FakeClipboard : public Clipboard {
-public:
+struct FakeClipboard : Clipboard {
     QString content;
     QString text() override { return content; }
     void setText(const QString& text) override { content = text; }
@@ -78,8 +80,7 @@ public:
 
 // A 1280 x 800 pixel screen (15 twips a pixel) with a short face list; `screens` lists every
 // screen of the desktop.
-class FakeScreen : public Screen {
-public:
+struct FakeScreen : Screen {
     int width = 19200;
     int height = 12000;
     QStringList faces = {QStringLiteral("Noto Sans"), QStringLiteral("Noto Serif"),

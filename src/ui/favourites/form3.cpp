@@ -5,7 +5,9 @@
 #include "colour/rgb.h"
 #include "platform/services.h"
 #include "platform/twips.h"
+#include "ui/channel_labels.h"
 #include "ui/fonts.h"
+#include "ui/frame_style.h"
 #include "ui/main_window_link.h"
 #include "ui/messages.h"
 #include "ui/place_control.h"
@@ -38,13 +40,11 @@ QString RowName(int index) {
 }
 
 QLabel* ValueLabel(QWidget* parent, const char* family, int index, int left, int top,
-                   const QColor& textColour) {
+                   Channel channel) {
     auto* label = PlaceControl(new QLabel(parent), MemberName(family, index), left, top, 435, 255);
     label->setFont(UiFont(Face::PGothic, kTextPoints));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, textColour);
-    label->setPalette(palette);
+    SetChannelColour(*label, channel);
     return label;
 }
 
@@ -66,10 +66,6 @@ QPushButton* RowButton(QWidget* parent, const char* family, int index, const cha
     return button;
 }
 
-int CaptionNumber(const QLabel* label) {
-    return label->text().toInt();
-}
-
 } // namespace
 
 Form3::Form3(MainWindowLink& main) : SideWindow(main) {
@@ -86,21 +82,13 @@ Form3::Form3(MainWindowLink& main) : SideWindow(main) {
 Form3::~Form3() = default;
 
 void Form3::CreateControls() {
-    const QColor pureRed(255, 0, 0);
-    const QColor darkGreen(0, 192, 0);
-    const QColor pureBlue(0, 0, 255);
-
     Frame1 = PlaceControl(new QGroupBox(QStringLiteral("Now"), this), QStringLiteral("Frame1"), 40,
                           0, 4335, 600);
     Frame1->setFont(UiFont(Face::PGothic, kTextPoints, true));
-    // The caption sits on the frame's top line, as a frame caption does; styles that put the
-    // line below the caption would draw it through the current-colour row.
-    Frame1->setStyleSheet(QStringLiteral(
-        "QGroupBox#Frame1 { border: 1px solid palette(mid); margin-top: 0.5em; }"
-        "QGroupBox#Frame1::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
-    R[0] = ValueLabel(Frame1, "R", 0, 675, 240, pureRed);
-    G[0] = ValueLabel(Frame1, "G", 0, 1230, 240, darkGreen);
-    B[0] = ValueLabel(Frame1, "B", 0, 1755, 240, pureBlue);
+    StyleFrames(*Frame1);
+    R[0] = ValueLabel(Frame1, "R", 0, 675, 240, Channel::Red);
+    G[0] = ValueLabel(Frame1, "G", 0, 1230, 240, Channel::Green);
+    B[0] = ValueLabel(Frame1, "B", 0, 1755, 240, Channel::Blue);
     Color[0] = Swatch(Frame1, 0, 2360, 240);
     Command1 = PlaceControl(new QPushButton(QStringLiteral("&Back"), Frame1),
                             QStringLiteral("Command1"), 2840, 200, 1335, 340);
@@ -115,9 +103,9 @@ void Form3::CreateControls() {
         title->setFont(UiFont(Face::PGothic, kTextPoints, true));
         title->setAlignment(Qt::AlignCenter);
         Title[n - 1] = title;
-        R[n] = ValueLabel(this, "R", n, 675, top, pureRed);
-        G[n] = ValueLabel(this, "G", n, 1260, top, darkGreen);
-        B[n] = ValueLabel(this, "B", n, 1800, top, pureBlue);
+        R[n] = ValueLabel(this, "R", n, 675, top, Channel::Red);
+        G[n] = ValueLabel(this, "G", n, 1260, top, Channel::Green);
+        B[n] = ValueLabel(this, "B", n, 1800, top, Channel::Blue);
         Color[n] = Swatch(this, n, 2400, top);
         Command2[n] = RowButton(this, "Command2", n, "&Call", 2880, top);
         Command3[n] = RowButton(this, "Command3", n, "&Save", 3600, top);
@@ -177,7 +165,7 @@ void Form3::ShowRow(int row, Rgb colour) {
 }
 
 Rgb Form3::RowColour(int row) const {
-    return {CaptionNumber(R[row]), CaptionNumber(G[row]), CaptionNumber(B[row])};
+    return {LabelNumber(*R[row]), LabelNumber(*G[row]), LabelNumber(*B[row])};
 }
 
 void Form3::Command1_Click() {

@@ -4,6 +4,7 @@
 #include "colour/fixed_colours.h"
 #include "platform/services.h"
 #include "platform/twips.h"
+#include "ui/channel_labels.h"
 #include "ui/fonts.h"
 #include "ui/main/list_combo_box.h"
 #include "ui/menu_colour.h"
@@ -30,24 +31,20 @@ constexpr int kClientWidth = 4740;
 constexpr int kClientHeight = 3285;
 
 QLabel* ColourLetter(QWidget* parent, const char* name, const char* letter, int top,
-                     const QColor& colour) {
+                     Channel channel) {
     auto* label = PlaceControl(new QLabel(QLatin1String(letter), parent), name, 120, top, 375, 255);
     label->setFont(UiFont(Face::PGothic, 14.25, true));
     label->setAlignment(Qt::AlignCenter);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    SetChannelColour(*label, channel);
     return label;
 }
 
 QLabel* ChannelValue(QWidget* parent, const char* name, const char* caption, int left, int top,
-                     int width, const QColor& colour) {
+                     int width, Channel channel) {
     auto* label =
         PlaceControl(new QLabel(QLatin1String(caption), parent), name, left, top, width, 255);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    SetChannelColour(*label, channel);
     return label;
 }
 
@@ -104,20 +101,17 @@ void Form1::CreateControls() {
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize); // a fixed single-line border
 
-    const QColor pureRed(255, 0, 0);
-    const QColor darkGreen(0, 192, 0);
-    const QColor pureBlue(0, 0, 255);
-    Label5 = ColourLetter(client, "Label5", "R", 120, pureRed);
+    Label5 = ColourLetter(client, "Label5", "R", 120, Channel::Red);
     HScroll1 = ChannelBar(client, "HScroll1", "R", 120);
-    Label1 = ChannelValue(client, "Label1", "0", 2640, 120, 615, pureRed);
-    Label6 = ColourLetter(client, "Label6", "G", 480, darkGreen);
+    Label1 = ChannelValue(client, "Label1", "0", 2640, 120, 615, Channel::Red);
+    Label6 = ColourLetter(client, "Label6", "G", 480, Channel::Green);
     HScroll2 = ChannelBar(client, "HScroll2", "G", 480);
-    Label2 = ChannelValue(client, "Label2", "55", 2640, 480, 615, darkGreen);
-    Label7 = ColourLetter(client, "Label7", "B", 840, pureBlue);
+    Label2 = ChannelValue(client, "Label2", "55", 2640, 480, 615, Channel::Green);
+    Label7 = ColourLetter(client, "Label7", "B", 840, Channel::Blue);
     HScroll3 = ChannelBar(client, "HScroll3", "B", 840);
     // Wider to the left than the design (2760, 495) so that "255" in the installed face is not cut
     // off; the text is right-aligned and the label transparent, so nothing else moves.
-    Label3 = ChannelValue(client, "Label3", "255", 2640, 840, 615, pureBlue);
+    Label3 = ChannelValue(client, "Label3", "255", 2640, 840, 615, Channel::Blue);
 
     Label8 = Captioned<QLabel>(client, "Label8", "CODE", 12, 3480, 80, 735, 255);
     Text2 = PlaceControl(new QLineEdit(client), "Text2", 3600, 335, 855, 360);

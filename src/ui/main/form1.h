@@ -16,20 +16,30 @@ class QScrollBar;
 
 namespace quilvane {
 
+struct MarkupInputs;
 struct Module1;
 struct Services;
 class ListComboBox;
 class Form5;
 
 // The main window: the colour mixer, the text, size and face, the markup buttons and the menus.
-// Controls and menu items are public so that tests reach them by name; the side windows see only
-// the link.
+// Its controls and menu items carry their names as object names; the side windows see only the
+// link.
 class Form1 : public QMainWindow, public MainWindowLink {
     Q_OBJECT
 public:
     Form1(Module1& module, Services& services);
     ~Form1() override;
 
+    // The system ends the program (log-out, shut-down, its terminal closing): the settings are
+    // saved without the exit question, then the program ends.
+    void EndSession();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     // Colour mixer.
     QLabel* Label5 = nullptr; // "R"
     QScrollBar* HScroll1 = nullptr;
@@ -109,6 +119,8 @@ public:
     // Markup. ComposeMarkup puts `before` and the markup of `text` on the clipboard in one go;
     // false when the user declines composing an empty text.
     bool ComposeMarkup(const QString& text, const std::string& before = {});
+    // What the markup of `text` is composed from: the window's code, boxes and check marks.
+    MarkupInputs MarkupInputsFor(const QString& text) const;
     void Command4_Click();
     void Command2_Click();
     void Check1_Click();
@@ -140,11 +152,8 @@ public:
     void exit_Click();
     void EndProgram();
     void Form_QueryUnload();
-    // The system ends the program (log-out, shut-down, its terminal closing): the settings are
-    // saved without the exit question, then the program ends.
-    void EndSession();
 
-    // What the side windows see.
+    // What the side windows see, through the link.
     QWidget& Window() override { return *this; }
     Services& services() override { return services_; }
     Rgb CurrentColour() const override;
@@ -163,11 +172,6 @@ public:
     int HeightTwips() const;
     void MoveTwips(int top, int left);
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void CreateControls();
     void CreateMenus();
     void ConnectHandlers();

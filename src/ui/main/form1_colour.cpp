@@ -2,6 +2,7 @@
 // text preview, and the fixed and random colours that set the bars.
 #include "colour/random_channel.h"
 #include "colour/rgb.h"
+#include "ui/channel_labels.h"
 #include "ui/main/form1.h"
 #include "ui/preview.h"
 
@@ -11,14 +12,6 @@
 #include <QScrollBar>
 
 namespace quilvane {
-
-namespace {
-
-int LabelNumber(const QLabel* label) {
-    return label->text().toInt();
-}
-
-} // namespace
 
 void Form1::ChannelChanged(QScrollBar* bar, QLabel* label) {
     label->setText(QString::number(bar->value()));
@@ -50,7 +43,7 @@ void Form1::SetColour(Rgb colour) {
 }
 
 Rgb Form1::CurrentColour() const {
-    return {LabelNumber(Label1), LabelNumber(Label2), LabelNumber(Label3)};
+    return {LabelNumber(*Label1), LabelNumber(*Label2), LabelNumber(*Label3)};
 }
 
 void Form1::Command7_Click() {

@@ -16,36 +16,31 @@
 
 namespace quilvane {
 
-namespace {
-
-MarkupInputs InputsFrom(const Form1& form, const Module1& module, const QString& text) {
+MarkupInputs Form1::MarkupInputsFor(const QString& text) const {
     MarkupInputs inputs;
     inputs.text = text.toStdString();
-    inputs.colourCode = form.Text2->text().toStdString();
-    inputs.sizeText = form.Combo1->currentText().toStdString();
-    inputs.sizePosition = form.Combo1->ListIndex();
-    inputs.faceText = form.Combo2->currentText().toStdString();
-    inputs.facePosition = form.Combo2->ListIndex();
-    inputs.marquee = form.Check1->isChecked();
-    inputs.bold = form.Check2->isChecked();
-    inputs.italic = form.Check3->isChecked();
-    inputs.center = form.Check4->isChecked();
-    inputs.marqueeAttributes = {module.MarqueeDirection, module.MarqueeScrollAmount,
-                                module.MarqueeScrollDelay, module.MarqueeBehavior,
-                                module.MarqueeWidth};
-    inputs.small = form.komoji->isChecked();
+    inputs.colourCode = Text2->text().toStdString();
+    inputs.sizeText = Combo1->currentText().toStdString();
+    inputs.sizePosition = Combo1->ListIndex();
+    inputs.faceText = Combo2->currentText().toStdString();
+    inputs.facePosition = Combo2->ListIndex();
+    inputs.marquee = Check1->isChecked();
+    inputs.bold = Check2->isChecked();
+    inputs.italic = Check3->isChecked();
+    inputs.center = Check4->isChecked();
+    inputs.marqueeAttributes = {module_.MarqueeDirection, module_.MarqueeScrollAmount,
+                                module_.MarqueeScrollDelay, module_.MarqueeBehavior,
+                                module_.MarqueeWidth};
+    inputs.small = komoji->isChecked();
     return inputs;
 }
-
-} // namespace
 
 bool Form1::ComposeMarkup(const QString& text, const std::string& before) {
     if (text.isEmpty() && dialog->isChecked() &&
         ShowMessage(services_.messages, this, kEmptyTextQuestion) == MessageBox::kNo) {
         return false;
     }
-    module_.MarkupText =
-        before + ComposeMarkupText(InputsFrom(*this, module_, text), UnicodeLetterCase);
+    module_.MarkupText = before + ComposeMarkupText(MarkupInputsFor(text), UnicodeLetterCase);
     services_.clipboard.setText(QString::fromStdString(module_.MarkupText));
     Command2->setEnabled(!Check1->isChecked());
     return true;

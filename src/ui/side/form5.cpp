@@ -3,6 +3,7 @@
 #include "colour/marquee_attributes.h"
 #include "platform/services.h"
 #include "ui/fonts.h"
+#include "ui/frame_style.h"
 #include "ui/main_window_link.h"
 #include "ui/menu_colour.h"
 #include "ui/place_control.h"
@@ -74,11 +75,7 @@ Form5::Form5(MainWindowLink& main) : SideWindow(main) {
                    Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
     setFont(UiFont(Face::PGothic, 9));
-    // Frame captions sit on the frame's top line; styles that put the line below the caption
-    // would draw it through the controls at the top of a frame.
-    setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 1px solid palette(mid); margin-top: 0.5em; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+    StyleFrames(*this);
     resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
     CreateControls();
     ConnectHandlers();

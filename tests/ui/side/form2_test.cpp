@@ -1,23 +1,22 @@
 // The about box with its colour sweep, and the help command.
 #include "ui/side/form2.h"
-#include "ui/side/side_bench.h"
+#include "ui/window_bench.h"
 
-#include <QAction>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 #include <filesystem>
 
 namespace quilvane {
 namespace {
 
 TEST(Form2Test, ShowsNameAndControlsOnlyAfterTheSweepAndPauseEveryTime) {
-    SideBench b;
-    b.main->fore->setChecked(true);
+    Bench b;
+    b.Store("Check4=True");
+    b.Start();
     std::vector<QColor> backgrounds; // at each pause
-    b.sleep.onDelay = [&backgrounds] {
+    b.fakes.sleep.onDelay = [&backgrounds] {
         const auto* about = qobject_cast<Form2*>(QApplication::activeModalWidget());
         ASSERT_NE(about, nullptr);
         backgrounds.push_back(about->palette().color(QPalette::Window));
@@ -25,16 +24,16 @@ TEST(Form2Test, ShowsNameAndControlsOnlyAfterTheSweepAndPauseEveryTime) {
                     about->Label2->isHidden());
     };
     for (const bool byOk : {true, false}) {
-        b.WhileOpen<Form2>(&Form1::version_Click, [byOk](Form2& about) {
+        b.WhileOpen<Form2>("version", [byOk](Form2& about) {
             EXPECT_EQ(about.Label1->text(), "Quilvane Ver 2.8");
             ASSERT_TRUE(QTest::qWaitFor([&] { return about.Command1->isVisible(); }));
             EXPECT_TRUE(about.Label1->isVisible() && about.Label2->isVisible());
-            byOk ? about.Command1->click() : (void)about.close();
+            Act(about, byOk ? "Command1" : "close box");
         });
     }
     EXPECT_EQ(backgrounds, std::vector<QColor>(2, Qt::white));
-    EXPECT_EQ(b.sleep.delays, std::vector<int>(2, 300));
-    EXPECT_EQ(b.Topmost(), (std::vector<bool>{false, true, false, true}));
+    EXPECT_EQ(b.fakes.sleep.delays, std::vector<int>(2, 300));
+    EXPECT_EQ(b.Topmost(), (std::vector<bool>{true, false, true, false, true}));
 }
 
 // The page is looked for in the program's own folder, whatever the working folder is: here the
@@ -46,18 +45,16 @@ TEST(HelpTest, OpensThePageBesideTheProgramOrSaysItIsMissing) {
     const QTemporaryDir elsewhere;
     ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
     for (const bool present : {true, false}) {
-        SideBench b;
+        Bench b;
+        b.Start();
         b.fakes.shell.succeed = present;
-        b.main->tukaikata->trigger();
+        b.Do("tukaikata");
         ASSERT_EQ(b.fakes.shell.opened.size(), 1);
         EXPECT_EQ(b.fakes.shell.opened[0].toStdString(), page.string());
-        EXPECT_EQ(b.fakes.messages.shown.size(), present ? 0u : 1u);
-        if (!present) {
-            EXPECT_EQ(b.fakes.messages.shown[0].text, QString::fromUtf8("QV.htmlがありません"));
-            EXPECT_EQ(b.fakes.messages.shown[0].title, "Help File Not Found!");
-            EXPECT_EQ(b.fakes.messages.shown[0].style, 16);
-        }
-        EXPECT_TRUE(b.Topmost().empty());
+        EXPECT_EQ(b.Messages(),
+                  std::vector<std::string>(present ? 0 : 1,
+                                           "Help File Not Found!: QV.htmlがありません (16)"));
+        EXPECT_EQ(b.Topmost(), std::vector<bool>{false});
     }
     QDir::setCurrent(workingFolder);
 }

@@ -1,17 +1,12 @@
 // The marquee options window: its defaults, the choices kept after Ok and dropped by the close
-// box, the width ranges, the attribute texts and the composed marquee tag.
+// box, the width ranges, the bars and the marquee tag the choices make.
 #include "ui/side/form5.h"
 #include "ui/side/inverted_scroll_bar.h"
-#include "ui/side/side_bench.h"
-#include "ui/user_input.h"
+#include "ui/window_bench.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 #include <algorithm>
 
 namespace quilvane {
@@ -40,137 +35,111 @@ std::string Shown(const Form5& w) {
 }
 
 const std::string kDefaults = "0 90/90 6/6 0 off 100/100/100 disabled 0";
+const std::string kDefaultTag =
+    R"(<MARQUEE DIRECTION = "LEFT" SCROLLAMOUNT = "6" SCROLLDELAY = "90" BEHAVIOR = "SCROLL">)";
 
-std::vector<std::string> Attributes(const Module1& m) {
-    return {m.MarqueeDirection, m.MarqueeScrollAmount, m.MarqueeScrollDelay, m.MarqueeBehavior,
-            m.MarqueeWidth};
-}
-
-TEST(Form5Test, OkAtOnceStoresTheDefaultsAndTheTagCarriesThemInEitherCase) {
-    SideBench b;
-    b.main->Check1->click(); // Marquee
-    b.main->Text1->setText(QStringLiteral("Hi"));
-    b.WhileOpen<Form5>(&Form1::Command6_Click, [](Form5& w) {
-        EXPECT_EQ(Shown(w), kDefaults);
-        EXPECT_EQ(w.focusWidget(), w.Command1);
-        w.Command1->click();
-    });
-    EXPECT_EQ(Attributes(b.module),
-              (std::vector<std::string>{R"( direction = "left")", R"( scrollamount = "6")",
-                                        R"( scrolldelay = "90")", R"( behavior = "scroll")", ""}));
-    const auto tag = [&b](bool small) {
-        b.main->komoji->setChecked(small);
-        b.main->ComposeMarkup(b.main->Text1->text());
-        const QString markup = b.fakes.clipboard.content;
-        const qsizetype start = markup.indexOf(small ? "<marquee" : "<MARQUEE");
+// A started program, always on top, with the marquee ticked and the text "Hi".
+struct MarqueeBench : Bench {
+    MarqueeBench() {
+        Store("Check4=True");
+        Start();
+        Do("Check1, Text1=Hi");
+    }
+    // Runs `steps` in the window opened with Detail, then `act`.
+    void WhileOpen(const char* steps, const std::function<void(Form5&)>& act = {}) {
+        Bench::WhileOpen<Form5>("Command6", [steps, &act](Form5& w) {
+            Act(w, steps);
+            if (act) {
+                act(w);
+            }
+        });
+    }
+    // The marquee tag Save puts on the clipboard.
+    std::string Tag() {
+        Do("Command4");
+        const QString markup = fakes.clipboard.content;
+        const qsizetype start = markup.indexOf("<MARQUEE", 0, Qt::CaseInsensitive);
         return markup.mid(start, markup.indexOf('>', start) + 1 - start).toStdString();
+    }
+};
+
+// A typed value goes into the tag as it stands, the bar staying; an emptied box gives its
+// default back. Every letter of the tag changes case, one character for one: a letter without a
+// one-character counterpart ("ß") stays. Reopened after Ok, the window shows every choice; after
+// its close box, which stores nothing and restores the z-order as Ok does, the defaults.
+TEST(Form5Test, TheChoicesMakeTheTagAndAreKeptUntilTheCloseBox) {
+    const struct {
+        const char *what, *steps;
+        std::string tag, smallTag, reopened;
+    } rows[] = {
+        {"Ok at once", "Command1", kDefaultTag,
+         R"(<marquee direction = "left" scrollamount = "6" scrolldelay = "90" behavior = "scroll">)",
+         kDefaults},
+        {"every choice",
+         "Option1_1, Text1=150, Text2=, Option2_1, Check2, Option3_1, Text3=320, Command1",
+         R"(<MARQUEE DIRECTION = "RIGHT" SCROLLAMOUNT = "6" SCROLLDELAY = "150" BEHAVIOR = "SLIDE" WIDTH = "320">)",
+         R"(<marquee direction = "right" scrollamount = "6" scrolldelay = "150" behavior = "slide" width = "320">)",
+         "1 150/90 6/6 1 on 320/100/32767 enabled 1"},
+        {"letters typed", "Check2, Text2=6é, Text1=ａ9, Text3=ß, Command1",
+         R"(<MARQUEE DIRECTION = "LEFT" SCROLLAMOUNT = "6É" SCROLLDELAY = "Ａ9" BEHAVIOR = "SCROLL" WIDTH = "ß%">)",
+         R"(<marquee direction = "left" scrollamount = "6é" scrolldelay = "ａ9" behavior = "scroll" width = "ß%">)",
+         "0 ａ9/90 6é/6 0 on ß/100/100 enabled 0"},
     };
-    EXPECT_EQ(tag(true), R"(<marquee direction = "left" scrollamount = "6" scrolldelay = "90")"
-                         R"( behavior = "scroll">)");
-    EXPECT_EQ(tag(false), R"(<MARQUEE DIRECTION = "LEFT" SCROLLAMOUNT = "6" SCROLLDELAY = "90")"
-                          R"( BEHAVIOR = "SCROLL">)");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        MarqueeBench b;
+        b.WhileOpen("", [&row](Form5& w) {
+            EXPECT_EQ(Shown(w), kDefaults);
+            EXPECT_EQ(w.focusWidget(), w.Command1);
+            Act(w, row.steps);
+        });
+        EXPECT_EQ(b.Tag(), row.tag);
+        for (const std::string& shown : {row.reopened, kDefaults}) {
+            b.WhileOpen("", [&shown](Form5& w) {
+                EXPECT_EQ(Shown(w), shown);
+                Act(w, "Option2_2, close box");
+            });
+        }
+        b.Do("komoji");
+        EXPECT_EQ(b.Tag(), row.smallTag);
+        EXPECT_EQ(b.Topmost(), (std::vector<bool>{true, false, true, false, true, false, true}));
+    }
 }
 
-TEST(Form5Test, ReopeningAfterOkKeepsEveryChoiceAndAfterTheCloseBoxShowsTheDefaults) {
-    SideBench b;
-    b.main->fore->setChecked(true);
-    b.WhileOpen<Form5>(&Form1::Command6_Click, [](Form5& w) {
-        w.Option1[1]->click();
-        w.Text1->setText(QStringLiteral("150")); // typed: the bar stays
-        w.Text2->clear();                        // empty: the default comes back
-        w.Option2[1]->click();
-        w.Check2->click();
-        w.Option3[1]->click();
-        w.VScroll3->setValue(320);
-        w.Command1->click();
-    });
-    const std::string chosen = "1 150/90 6/6 1 on 320/320/32767 enabled 1";
-    EXPECT_EQ(Attributes(b.module),
-              (std::vector<std::string>{R"( direction = "right")", R"( scrollamount = "6")",
-                                        R"( scrolldelay = "150")", R"( behavior = "slide")",
-                                        R"( width = "320")"}));
-    b.WhileOpen<Form5>(&Form1::Command6_Click, [&chosen](Form5& w) {
-        EXPECT_EQ(Shown(w), chosen);
-        w.Option2[2]->click();
-        w.close();
-    });
-    b.WhileOpen<Form5>(&Form1::Command6_Click, [](Form5& w) {
-        EXPECT_EQ(Shown(w), kDefaults);
-        w.close();
-    });
-    // The close box stores nothing, and restores the z-order as Ok does.
-    EXPECT_EQ(b.module.MarqueeBehavior, R"( behavior = "slide")");
-    EXPECT_EQ(b.Topmost(), (std::vector<bool>{false, true, false, true, false, true}));
-}
-
-TEST(Form5Test, WidthRangesFollowPercentOrPixelsAndAnEmptyBoxWritesTheDefault) {
-    SideBench b;
-    b.WhileOpen<Form5>(&Form1::Command6_Click, [&b](Form5& w) {
-        w.Check2->click();
-        w.Option3[1]->click();
-        w.VScroll3->setValue(500);
-        EXPECT_EQ(w.Text3->text(), "500");
-        w.Option3[0]->click(); // percent: the bar clamps, the box follows at once
+// The width bar's range follows percent or pixels, clamping the value, and the box follows the
+// bar at once; an emptied box writes the default; width off writes no width.
+TEST(Form5Test, WidthRangesFollowPercentOrPixels) {
+    MarqueeBench b;
+    b.WhileOpen("Check2, Option3_1, VScroll3:Home", [](Form5& w) {
+        EXPECT_EQ(Shown(w), "0 90/90 6/6 0 on 32767/32767/32767 enabled 1");
+        Act(w, "Option3_0");
         EXPECT_EQ(Shown(w), "0 90/90 6/6 0 on 100/100/100 enabled 0");
-        w.Option3[1]->click();
+        Act(w, "Option3_1");
         EXPECT_EQ(Shown(w), "0 90/90 6/6 0 on 100/100/32767 enabled 1");
-        w.Option3[0]->click();
-        w.Text3->clear();
-        w.Command1->click();
-        EXPECT_EQ(b.module.MarqueeWidth, R"( width = "100%")");
+        Act(w, "Option3_0, Text3=, Command1");
         EXPECT_EQ(w.Text3->text(), "100");
     });
-    b.WhileOpen<Form5>(&Form1::Command6_Click, [](Form5& w) {
-        w.Check2->click(); // off again: no width attribute
-        w.Command1->click();
-    });
-    EXPECT_EQ(b.module.MarqueeWidth, "");
+    EXPECT_EQ(b.Tag(), kDefaultTag.substr(0, kDefaultTag.size() - 1) + R"( WIDTH = "100%">)");
+    b.WhileOpen("Check2, Command1");
+    EXPECT_EQ(b.Tag(), kDefaultTag);
 }
 
-// Every letter of the tag changes case, one character for one: a letter without a
-// one-character counterpart ("ß") stays.
-TEST(Form5Test, TheMarqueeTagChangesTheCaseOfEveryLetter) {
-    SideBench b;
-    b.main->Check1->click(); // Marquee
-    b.main->Text1->setText(QStringLiteral("Hi"));
-    b.WhileOpen<Form5>(&Form1::Command6_Click, [](Form5& w) {
-        w.Check2->click(); // width on
-        for (const auto& [box, text] :
-             {std::pair{w.Text2, "6é"}, {w.Text1, "ａ9"}, {w.Text3, "ß"}}) {
-            box->selectAll();
-            CommitText(*box, QString::fromUtf8(text));
-        }
-        w.Command1->click();
-    });
-    const auto tag = [&b](bool small) {
-        b.main->komoji->setChecked(small);
-        b.main->Command4_Click();
-        const QString markup = b.fakes.clipboard.content;
-        const qsizetype start = markup.indexOf(small ? "<marquee" : "<MARQUEE");
-        return markup.mid(start, markup.indexOf('>', start) + 1 - start).toStdString();
-    };
-    EXPECT_EQ(tag(false), "<MARQUEE DIRECTION = \"LEFT\" SCROLLAMOUNT = \"6É\" SCROLLDELAY = "
-                          "\"Ａ9\" BEHAVIOR = \"SCROLL\" WIDTH = \"ß%\">");
-    EXPECT_EQ(tag(true), "<marquee direction = \"left\" scrollamount = \"6é\" scrolldelay = "
-                         "\"ａ9\" behavior = \"scroll\" width = \"ß%\">");
-}
-
+// The top end of a bar carries the larger value, by the arrows, the keys and the wheel.
 TEST(Form5Test, TheTopEndOfABarCarriesTheLargerValue) {
-    SideBench b;
-    b.WhileOpen<Form5>(&Form1::Command6_Click, [](Form5& w) {
+    MarqueeBench b;
+    b.WhileOpen("", [](Form5& w) {
         InvertedScrollBar& bar = *w.VScroll1;
         QTest::mouseClick(&bar, Qt::LeftButton, {}, QPoint(bar.width() / 2, 1)); // upper arrow
         EXPECT_EQ(w.Text1->text(), "91");
         QTest::mouseClick(&bar, Qt::LeftButton, {}, QPoint(bar.width() / 2, bar.height() - 2));
         EXPECT_EQ(w.Text1->text(), "90");
-        ExpectKeySteps(bar, {{Qt::Key_Up, 91},
-                             {Qt::Key_Left, 92},
-                             {Qt::Key_Down, 91},
-                             {Qt::Key_Right, 90},
-                             {Qt::Key_PageUp, 91},
-                             {Qt::Key_PageDown, 90},
-                             {Qt::Key_Home, 256},
-                             {Qt::Key_End, 0}});
+        bar.setFocus();
+        for (const QString step :
+             {"Up 91", "Left 92", "Down 91", "Right 90", "PgUp 91", "PgDown 90", "Home 256",
+              "End 0"}) { // a key, the value it leaves
+            Act(w, ":" + step.section(' ', 0, 0));
+            EXPECT_EQ(QString::number(bar.value()), step.section(' ', 1)) << step.toStdString();
+        }
         EXPECT_EQ(w.Text1->text(), "0");
         TurnWheel(bar, QPoint(0, 120)); // away from the user: up, to the larger values
         EXPECT_GT(bar.value(), 0);

@@ -1,4 +1,4 @@
-// Where a side window opens relative to the main window, near each screen edge.
+// Where the side windows open relative to the main window, near each screen edge (twips).
 #include "ui/side_window_placement.h"
 
 #include <gtest/gtest.h>
@@ -6,8 +6,8 @@
 namespace quilvane {
 namespace {
 
+// A 4335 high window on a screen 12000 high; the main window 4800 wide unless noted.
 TEST(SideWindowPlacementTest, CentredBelowTheMainWindowAndKeptOnTheScreen) {
-    // A 4335 high window on a screen 12000 high; the main window 4800 wide unless noted.
     const struct {
         const char* what;
         int mainTop, mainLeft, mainWidth, windowWidth, screenWidth;
@@ -27,6 +27,24 @@ TEST(SideWindowPlacementTest, CentredBelowTheMainWindowAndKeptOnTheScreen) {
         EXPECT_EQ(CentredBelowPlacement(c.mainTop, c.mainLeft, c.mainWidth, c.windowWidth, 4335,
                                         c.screenWidth, 12000),
                   c.expected);
+    }
+}
+
+// The long text window, 4860 x 2500, on a 19200 x 12000 screen.
+TEST(SideWindowPlacementTest, LongTextBelowTheMainWindowAndKeptOnTheScreen) {
+    const struct {
+        const char* what;
+        int mainTop, mainLeft;
+        QPoint expected; // left, top
+    } cases[] = {
+        {"1000 below, same left", 1000, 2000, {2000, 2000}},
+        {"flush with the bottom", 9000, 2000, {2000, 9500}},
+        {"flush with the right, no top clamp", -3000, 15000, {14340, -2000}},
+        {"left of the screen", 1000, -700, {0, 2000}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(LongTextPlacement(c.mainTop, c.mainLeft, 4860, 2500, 19200, 12000), c.expected);
     }
 }
 

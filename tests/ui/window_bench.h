@@ -93,12 +93,7 @@ inline void Act(QWidget& root, const QString& steps) {
 // (change them with Store before Start); the main window is shown, active, and the text box has
 // the focus.
 struct Bench {
-    Bench() {
-        Store("top=0 left=0 Check1=False Check2=True Check3=True Check4=False Check5=False "
-              "ver=2.8 font=なし Last_Color=128128128 fav1=000000000 fav2=255000000 "
-              "fav3=000255000 fav4=000000255 fav5=255255000 fav6=000255255 fav7=255000255 "
-              "fav8=255255255 fav9=128060255 fav10=040216040");
-    }
+    Bench() { Store(kFirstStartValues); }
 
     // Stores "key=value ..." pairs.
     void Store(const char* pairs) {

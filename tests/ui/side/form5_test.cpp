@@ -22,15 +22,12 @@ std::string Shown(const Form5& w) {
     const auto bar = [](const QLineEdit* box, const QScrollBar* bar) {
         return box->text() + "/" + QString::number(bar->value());
     };
-    return QStringList{selected(w.Option1),
-                       bar(w.Text1, w.VScroll1),
-                       bar(w.Text2, w.VScroll2),
-                       selected(w.Option2),
-                       w.Check2->isChecked() ? "on" : "off",
-                       bar(w.Text3, w.VScroll3) + "/" + QString::number(w.VScroll3->maximum()),
-                       w.Text3->isEnabled() && w.VScroll3->isEnabled() ? "enabled" : "disabled",
-                       selected(w.Option3)}
-        .join(' ')
+    return QStringLiteral("%1 %2 %3 %4 %5 %6/%7 %8 %9")
+        .arg(selected(w.Option1), bar(w.Text1, w.VScroll1), bar(w.Text2, w.VScroll2),
+             selected(w.Option2), QString(w.Check2->isChecked() ? "on" : "off"),
+             bar(w.Text3, w.VScroll3), QString::number(w.VScroll3->maximum()),
+             QString(w.Text3->isEnabled() && w.VScroll3->isEnabled() ? "enabled" : "disabled"),
+             selected(w.Option3))
         .toStdString();
 }
 

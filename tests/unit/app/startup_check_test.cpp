@@ -36,13 +36,6 @@ constexpr auto kValidStore =
     "fav4=001002014 fav5=001002015 fav6=001002016 fav7=001002017 fav8=001002018 "
     "fav9=001002019 fav10=001002020";
 
-// Every default, in the order of the keys.
-constexpr auto kAllDefaults =
-    "top=0 left=0 Check1=False Check2=True Check3=True Check4=False Check5=False ver=2.8 "
-    "font=なし Last_Color=128128128 fav1=000000000 fav2=255000000 fav3=000255000 "
-    "fav4=000000255 fav5=255255000 fav6=000255255 fav7=255000255 fav8=255255255 "
-    "fav9=128060255 fav10=040216040";
-
 // The settings variables from reg_top to reg_Last_Color, options as 1 and 0.
 std::string Variables(const Module1& m) {
     std::ostringstream out;
@@ -70,8 +63,8 @@ constexpr auto kNone = StartupMessage::None;
 
 const StoreCase kStoreCases[] = {
     {"valid store", Start::Valid, "", "", kNone, "1200 3000 10011 2.8 Arial 040216040"},
-    {"first run", Start::Empty, "", kAllDefaults, kWritten, "0 0 01100 2.8 なし 128128128"},
-    {"every read throws, no write lands", Start::Throwing, "", kAllDefaults, kWritten,
+    {"first run", Start::Empty, "", kFirstStartValues, kWritten, "0 0 01100 2.8 なし 128128128"},
+    {"every read throws, no write lands", Start::Throwing, "", kFirstStartValues, kWritten,
      "0 0 01100 2.8 なし 128128128", true},
     {"older version", Start::Valid, "ver=2.5", "ver=2.8", kWritten},
     {"bad truth value", Start::Valid, "Check2=yes", "Check2=True", kRestored},

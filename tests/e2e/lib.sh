@@ -83,7 +83,6 @@ begin() {
     SERVERS+=($!)
     wait_for "Xvfb to choose a display" grep -qx '[0-9][0-9]*' "$TMP/display"
     DISPLAY=":$(head -n1 "$TMP/display")" && export DISPLAY
-    log "X server on $DISPLAY"
 }
 
 # Openbox with an empty configuration folder (the system's defaults), managing the screen.
@@ -174,8 +173,8 @@ focus() { wait_for "window ${1:-$(current)} to take the keyboard focus" has_focu
 # weston's window on the Xvfb, which hands them to its focused client.
 xdo() { DISPLAY=${SESSION_DISPLAY:-$DISPLAY} x xdotool "$@" || fail "xdotool could not $*"; }
 
-# press KEY...: presses keys (xdotool names) in the current window.
-press() {
+# keys KEY...: presses keys (xdotool names) in the current window.
+step_keys() {
     [[ $SESSION == x11 ]] && focus
     xdo key --delay 10 "$@"
 }
@@ -231,7 +230,7 @@ step_clipboard() {
     local activated
     activated=$(activations)
     wait_for "the Wayland clipboard to read '$1'" prints "$1" wayland_clipboard
-    press super+Tab
+    step_keys super+Tab
     wait_for "quilvane to get the keyboard back" activations_above "$activated"
 }
 

@@ -10,7 +10,6 @@
 source "$(dirname "$0")/lib.sh"
 
 readonly GROUP=$1 PROGRAM=$2 SELECTED=" ${*:3} "
-readonly MAIN_TITLE="Quilvane Ver2.8"
 declare -A COPY_WINDOWS=() # the windows of the copies kept
 
 # store [empty | KEY=VALUE...]: the settings folder, empty or holding a valid store (the
@@ -35,7 +34,7 @@ step_start() {
         expect_only_window "$1"
         step_close Return
     fi
-    expect_only_window "$MAIN_TITLE"
+    expect_only_window "Quilvane Ver2.8"
     [[ -z "${PACKAGED:-}" || "$(readlink "/proc/$APP_PID/exe")" == "$PACKAGED" ]] ||
         fail "the launcher started $(readlink "/proc/$APP_PID/exe"), not $PACKAGED"
     [[ $SESSION != native ]] || wait_for "the text box to get the keyboard" activations_above 0
@@ -44,12 +43,11 @@ step_start() {
     wait_for "weston to give the main window the keyboard" focused "$(current)"
 }
 
-step_keys() { press "$@"; }
 step_type() { focus && xdo type --delay 10 "$1"; }
 
 # open TITLE KEY...: the keys open the program's window TITLE, which takes the keys next.
 step_open() {
-    press "${@:2}"
+    step_keys "${@:2}"
     wait_for "a window titled '$1'" window_shown "$1"
     WINDOWS+=("$(windows_titled "$1" | head -n1)")
 }
@@ -57,7 +55,7 @@ step_open() {
 # close KEY...: the keys close the current window; the one below it takes the keys again.
 window_closed() { ! x xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
 step_close() {
-    press "$@"
+    step_keys "$@"
     wait_for "window $(current) to close after $*" window_closed "$(current)"
     unset 'WINDOWS[-1]'
 }
@@ -65,7 +63,7 @@ step_close() {
 # save MARKUP: Ctrl+S puts exactly MARKUP on the clipboard, which held another program's text.
 step_save() {
     step_foreign e2e-marker
-    press ctrl+s
+    step_keys ctrl+s
     step_clipboard "$1"
 }
 

@@ -17,10 +17,10 @@ QString TextOf(const Bench& b, const char* name) {
 // The mixer as shown: the three values, the code, its box's width in pixels and the preview's
 // colour, as "128 128 128 808080 57 #808080".
 std::string Mixer(const Bench& b) {
-    return (QStringList{TextOf(b, "Label1"), TextOf(b, "Label2"), TextOf(b, "Label3"),
-                        TextOf(b, "Text2"), QString::number(b["Text2"].width()),
-                        b["Text1"].palette().color(QPalette::Text).name().toUpper()})
-        .join(' ')
+    return QStringLiteral("%1 %2 %3 %4 %5 %6")
+        .arg(TextOf(b, "Label1"), TextOf(b, "Label2"), TextOf(b, "Label3"), TextOf(b, "Text2"),
+             QString::number(b["Text2"].width()),
+             b["Text1"].palette().color(QPalette::Text).name().toUpper())
         .toStdString();
 }
 

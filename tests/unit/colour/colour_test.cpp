@@ -13,12 +13,6 @@
 namespace quilvane {
 namespace {
 
-TEST(ColourCode, TwoCapitalDigitsPerChannel) {
-    EXPECT_EQ(ColourCode({255, 128, 0}, true), "#FF8000");
-    EXPECT_EQ(ColourCode({0, 10, 171}, false), "000AAB");
-    EXPECT_EQ(RgbString({128, 60, 5}), "128060005");
-}
-
 TEST(ParseRgbString, AcceptsOnlyNineDigitsWithTriplesUpTo255) {
     const std::pair<const char*, std::optional<Rgb>> rows[] = {
         {"128060255", Rgb{128, 60, 255}}, {"000000000", Rgb{0, 0, 0}},  {"", std::nullopt},

@@ -10,8 +10,6 @@
 namespace quilvane {
 namespace {
 
-using Writes = std::vector<std::pair<std::string, std::string>>;
-
 // A row's captions and swatch: "7,0,255 #0700ff".
 QString Row(const Form3& form, int row) {
     return form.R[row]->text() + "," + form.G[row]->text() + "," + form.B[row]->text() + " " +
@@ -37,7 +35,8 @@ TEST(Form3Test, FaultySlotIsRepairedAloneWithOneMessage) {
         std::vector<bool> topmostAtMessage;
         b.fakes.messages.onShow = [&b, &topmostAtMessage] { topmostAtMessage = b.Topmost(); };
         b.WhileOpen<Form3>("Command1", [&b, message = message](Form3& form) {
-            EXPECT_EQ(b.fakes.store.writes, (Writes{{"fav5", "255255000"}}));
+            EXPECT_EQ(b.fakes.store.writes,
+                      (decltype(b.fakes.store.writes){{"fav5", "255255000"}}));
             EXPECT_EQ(Row(form, 4) + " " + Row(form, 5) + " " + Row(form, 6),
                       "128,60,255 #803cff 255,255,0 #ffff00 7,0,255 #0700ff");
             EXPECT_EQ(b.Messages(), std::vector<std::string>{message});

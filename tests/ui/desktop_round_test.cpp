@@ -65,6 +65,34 @@ struct Desktop {
     std::unique_ptr<Form1> main;
 };
 
+TEST(DesktopRoundTest, CopiedMarkIsTheCharacterItStandsFor) {
+    struct Row {
+        const char* main;
+        const char* copied; // the whole long text
+        const char* back;   // after pasting it at the end and Ok
+    };
+    const Row rows[] = {
+        {"a\rb", "a\rb", "a\rba<BR>b"},
+        {"x\u2028y", "x\u2028y", "x\u2028yx<BR>y"},
+        {"p<br>q", "p\nq", "p<BR>qp<BR>q"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.main);
+        Desktop d;
+        Child<QLineEdit>(*d.main, "Text1").setText(QString::fromUtf8(row.main));
+        d.Open("Command5", [&row](QWidget& longText) {
+            auto& box = Child<QPlainTextEdit>(longText, "Text1");
+            box.selectAll();
+            QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
+            EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8(row.copied));
+            box.moveCursor(QTextCursor::End);
+            QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+            Child<QPushButton>(longText, "Command1").click();
+        });
+        EXPECT_EQ(Child<QLineEdit>(*d.main, "Text1").text(), QString::fromUtf8(row.back));
+    }
+}
+
 TEST(DesktopRoundTest, WheelStepsOnlyTheFocusedBox) {
     for (const char* name : {"Combo1", "Combo2"}) {
         SCOPED_TRACE(name);

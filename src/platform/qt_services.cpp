@@ -33,6 +33,53 @@ QMessageBox::Icon IconOf(int style) {
     }
 }
 
+// Asks for the band on the native window, the widget's copy of the flags kept in step; unlike
+// QWidget::setWindowFlag it neither hides, recreates nor moves the window.
+void SetBand(QWidget& window, QWindow& handle, bool topmost) {
+    Qt::WindowFlags flags = window.windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, topmost);
+    window.overrideWindowFlags(flags);
+    handle.setFlags(flags);
+}
+
+// Keeps the band asked for while the window is not yet on the screen and asks for it once the
+// window manager has mapped the window, as a change at run time does: a window that maps
+// already on top stays in the band for good under some managers (icewm).
+class BandAfterFirstMap final : public QObject {
+public:
+    static constexpr const char* kName = "quilvane_band_after_first_map";
+
+    explicit BandAfterFirstMap(QWidget& window) : QObject(&window), window_(window) {
+        setObjectName(QLatin1String(kName));
+        // The native window exists from the first showing on.
+        if (QWindow* handle = window.windowHandle()) {
+            handle->installEventFilter(this);
+        } else {
+            window.installEventFilter(this);
+        }
+    }
+
+    bool topmost = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        QWindow* handle = window_.windowHandle();
+        if (watched == &window_ && event->type() == QEvent::Show && handle != nullptr) {
+            window_.removeEventFilter(this);
+            handle->installEventFilter(this);
+        } else if (watched == handle && event->type() == QEvent::Expose && handle->isExposed()) {
+            handle->removeEventFilter(this);
+            setObjectName(QString());
+            SetBand(window_, *handle, topmost);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget& window_;
+};
+
 } // namespace
 
 int QtMessageBox::show(QWidget* owner, const QString& text, const QString& title, int style) {
@@ -51,14 +98,17 @@ int QtMessageBox::show(QWidget* owner, const QString& text, const QString& title
 }
 
 void QtWindowOrder::setTopmost(QWidget& window, bool topmost) {
-    Qt::WindowFlags flags = window.windowFlags();
-    flags.setFlag(Qt::WindowStaysOnTopHint, topmost);
-    if (QWindow* handle = window.windowHandle()) {
-        window.overrideWindowFlags(flags);
-        handle->setFlags(flags);
-    } else {
-        window.setWindowFlags(flags);
+    QWindow* handle = window.windowHandle();
+    if (handle != nullptr && handle->isExposed()) {
+        SetBand(window, *handle, topmost);
+        return;
     }
+    auto* pending = static_cast<BandAfterFirstMap*>(window.findChild<QObject*>(
+        QLatin1String(BandAfterFirstMap::kName), Qt::FindDirectChildrenOnly));
+    if (pending == nullptr) {
+        pending = new BandAfterFirstMap(window);
+    }
+    pending->topmost = topmost;
 }
 
 bool QtShell::openDocument(const QString& path) {

@@ -32,10 +32,6 @@ template <typename Control> Control& Child(const QObject& parent, const char* na
     return *child;
 }
 
-QString Spoken(QObject& control, QAccessible::Text text) {
-    return QAccessible::queryAccessibleInterface(&control)->text(text);
-}
-
 // Runs `act` on the modal window that `open` brings up; a watchdog closes a window left open.
 void WhileModal(const std::function<void()>& open, const std::function<void(QWidget&)>& act) {
     bool acted = false;
@@ -64,6 +60,28 @@ struct Desktop {
     Module1 module;
     std::unique_ptr<Form1> main;
 };
+
+TEST(DesktopRoundTest, BandIsAskedForOnceTheWindowIsMapped) {
+    struct Row {
+        const char* name;
+        std::vector<bool> askedBeforeMap;
+        bool onTopAfterMap;
+    };
+    for (const Row& row :
+         {Row{"on top", {true}, true}, Row{"last wish wins", {true, false}, false}}) {
+        SCOPED_TRACE(row.name);
+        QWidget window;
+        QtWindowOrder order;
+        for (const bool topmost : row.askedBeforeMap) {
+            order.setTopmost(window, topmost);
+        }
+        EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        EXPECT_EQ(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint),
+                  row.onTopAfterMap);
+    }
+}
 
 TEST(DesktopRoundTest, CopiedMarkIsTheCharacterItStandsFor) {
     struct Row {

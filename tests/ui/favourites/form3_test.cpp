@@ -70,8 +70,8 @@ struct Bench {
 };
 
 // The other slots keep their colours, shown without leading zeros; a tenth character is ignored.
-// The message comes once the main window has left the always-on-top band, in front of the
-// favourites window.
+// The message comes once the main window has left the always-on-top band, in front of the main
+// window: the favourites window is not shown yet.
 TEST(Form3Test, FaultySlotIsRepairedAloneWithOneMessage) {
     // A missing key reads as the empty text.
     for (const std::string stored : {"12345", "", "12a000255", "256000000", "-12000000"}) {
@@ -96,7 +96,7 @@ TEST(Form3Test, FaultySlotIsRepairedAloneWithOneMessage) {
                 const auto& expected = writable ? kFavouritesResetMessage : kStoreUnwritableMessage;
                 ASSERT_EQ(b.fakes.messages.shown.size(), 1u);
                 EXPECT_EQ(b.fakes.messages.shown[0].text.toStdString(), expected.text);
-                EXPECT_EQ(b.fakes.messages.shown[0].owner, &form);
+                EXPECT_EQ(b.fakes.messages.shown[0].owner, b.main.get());
                 form.Command1->click();
             });
             EXPECT_EQ(callsAtMessage, (OrderCalls{{&main, false}}));

@@ -83,6 +83,13 @@ TEST(DesktopRoundTest, BandIsAskedForOnceTheWindowIsMapped) {
     }
 }
 
+TEST(DesktopRoundTest, SessionEndedDuringTheStartUpMessageShowsNoWindow) {
+    FakeServices fakes;
+    Module1 module;
+    EXPECT_EQ(Main(module, fakes.services, [] { return true; }), nullptr);
+    EXPECT_EQ(fakes.messages.shown.size(), 1u);
+}
+
 TEST(DesktopRoundTest, CopiedMarkIsTheCharacterItStandsFor) {
     struct Row {
         const char* main;

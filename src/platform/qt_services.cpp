@@ -20,16 +20,22 @@ namespace quilvane {
 
 namespace {
 
-QMessageBox::Icon IconOf(int style) {
+// The box's icon, and what a screen reader says for it.
+struct BoxIcon {
+    QMessageBox::Icon icon;
+    const char* name;
+};
+
+BoxIcon IconOf(int style) {
     switch (style & message_style::kIconMask) {
     case message_style::kCritical:
-        return QMessageBox::Critical;
+        return {QMessageBox::Critical, "Error"};
     case message_style::kQuestion:
-        return QMessageBox::Question;
+        return {QMessageBox::Question, "Question"};
     case message_style::kInformation:
-        return QMessageBox::Information;
+        return {QMessageBox::Information, "Information"};
     default:
-        return QMessageBox::NoIcon;
+        return {QMessageBox::NoIcon, ""};
     }
 }
 
@@ -84,7 +90,11 @@ private:
 
 int QtMessageBox::show(QWidget* owner, const QString& text, const QString& title, int style) {
     // An owned box stays in front of its owner, also when the owner is always on top.
-    QMessageBox box(IconOf(style), title, text, QMessageBox::NoButton, owner);
+    const BoxIcon icon = IconOf(style);
+    QMessageBox box(icon.icon, title, text, QMessageBox::NoButton, owner);
+    if (auto* picture = box.findChild<QWidget*>(QStringLiteral("qt_msgboxex_icon_label"))) {
+        picture->setAccessibleName(QLatin1String(icon.name));
+    }
     if ((style & message_style::kButtonsMask) == message_style::kYesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton((style & message_style::kSecondButtonDefault) != 0 ? QMessageBox::No

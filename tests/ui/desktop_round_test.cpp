@@ -32,6 +32,10 @@ template <typename Control> Control& Child(const QObject& parent, const char* na
     return *child;
 }
 
+QString Spoken(QObject& control, QAccessible::Text text) {
+    return QAccessible::queryAccessibleInterface(&control)->text(text);
+}
+
 // Runs `act` on the modal window that `open` brings up; a watchdog closes a window left open.
 void WhileModal(const std::function<void()>& open, const std::function<void(QWidget&)>& act) {
     bool acted = false;
@@ -131,6 +135,36 @@ TEST(DesktopRoundTest, WheelStepsOnlyTheFocusedBox) {
         box.setFocus();
         TurnWheel(box, {0, -120});
         EXPECT_EQ(box.currentIndex(), 1);
+    }
+}
+
+TEST(DesktopRoundTest, ScreenReadersHearColoursBarsAndIcons) {
+    Desktop d;
+    EXPECT_EQ(QStringList({Spoken(Child<QWidget>(*d.main, "HScroll1"), QAccessible::Name),
+                           Spoken(Child<QWidget>(*d.main, "HScroll2"), QAccessible::Name),
+                           Spoken(Child<QWidget>(*d.main, "HScroll3"), QAccessible::Name)}),
+              QStringList({"Red", "Green", "Blue"}));
+    auto& hiddenCaption = Child<QWidget>(*d.main, "Label10");
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(&hiddenCaption)->state().invisible);
+    d.Open("Command1", [](QWidget& favourites) {
+        for (const char* control : {"Command2_3", "Command3_3"}) {
+            EXPECT_EQ(Spoken(Child<QWidget>(favourites, control), QAccessible::Description),
+                      "Red 0, Green 255, Blue 0")
+                << control;
+        }
+        EXPECT_EQ(Spoken(Child<QWidget>(favourites, "Frame1"), QAccessible::Description),
+                  "Red 128, Green 128, Blue 128");
+        favourites.close();
+    });
+    for (const auto& [style, icon] : {std::pair{16, "Error"}, std::pair{36, "Question"}}) {
+        QtMessageBox messages;
+        WhileModal([&messages, style = style] { messages.show(nullptr, "text", "title", style); },
+                   [icon = icon](QWidget& box) {
+                       EXPECT_EQ(
+                           Spoken(Child<QWidget>(box, "qt_msgboxex_icon_label"), QAccessible::Name),
+                           icon);
+                       box.close();
+                   });
     }
 }
 

@@ -100,7 +100,7 @@ TEST(LooksTest, ScreenReadersCanNameEveryControl) {
     EXPECT_EQ(
         QStringList({name(main.HScroll1), name(main.HScroll2), name(main.HScroll3),
                      name(main.Text2), name(main.Combo2), name(main.Combo1), name(main.Command2)}),
-        QStringList({"R", "G", "B", "CODE", "FACE", "SIZE", "AddSave"}));
+        QStringList({"Red", "Green", "Blue", "CODE", "FACE", "SIZE", "AddSave"}));
     EXPECT_EQ(name(w.favourites->Command2[10]), "Call 10");
     EXPECT_EQ(name(w.favourites->Command3[1]), "Save 1");
     EXPECT_EQ(name(w.favourites->Color[0]), "Color Now");

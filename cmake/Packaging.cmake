@@ -3,7 +3,7 @@
 #   bin/quilvane                launcher script
 #   lib/quilvane/quilvane       the program, with its help page QV.html beside it
 #   share/applications/quilvane.desktop
-#   share/icons/hicolor/{scalable,32x32}/apps/quilvane.{svg,png}
+#   share/icons/hicolor/{scalable,16x16 .. 256x256}/apps/quilvane.{svg,png}
 include(GNUInstallDirs)
 
 # Installing (and so cpack) takes what is built instead of first building every target, tests and
@@ -28,6 +28,10 @@ install(FILES resources/quilvane.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/ap
 install(FILES resources/quilvane.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES resources/quilvane.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps)
+foreach(size 16 24 48 64 128 256)
+  install(FILES resources/icons/quilvane-${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME quilvane.png)
+endforeach()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quilvane)

@@ -87,6 +87,17 @@ TEST(DesktopRoundTest, BandIsAskedForOnceTheWindowIsMapped) {
     }
 }
 
+TEST(DesktopRoundTest, WindowIconComesAtEverySizeADesktopAsksFor) {
+    const Desktop d;
+    QList<int> sides;
+    for (const QSize size : d.main->windowIcon().availableSizes()) {
+        EXPECT_FALSE(d.main->windowIcon().pixmap(size).isNull()) << size.width();
+        sides.append(size.width());
+    }
+    std::sort(sides.begin(), sides.end());
+    EXPECT_EQ(sides, QList<int>({16, 24, 32, 48, 64, 128, 256}));
+}
+
 TEST(DesktopRoundTest, SessionEndedDuringTheStartUpMessageShowsNoWindow) {
     FakeServices fakes;
     Module1 module;

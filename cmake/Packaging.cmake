@@ -4,6 +4,7 @@
 #   lib/quilvane/quilvane       the program, with its help page QV.html beside it
 #   share/applications/quilvane.desktop
 #   share/icons/hicolor/{scalable,16x16 .. 256x256}/apps/quilvane.{svg,png}
+#   share/doc/quilvane/copyright
 include(GNUInstallDirs)
 
 # Installing (and so cpack) takes what is built instead of first building every target, tests and
@@ -32,6 +33,8 @@ foreach(size 16 24 48 64 128 256)
   install(FILES resources/icons/quilvane-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME quilvane.png)
 endforeach()
+# Every Debian package carries its copyright file, in the machine-readable format.
+install(FILES resources/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quilvane)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quilvane)

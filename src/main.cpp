@@ -8,6 +8,7 @@
 #include "ui/main/main_procedure.h"
 
 #include <QApplication>
+#include <memory>
 
 int main(int argc, char** argv) {
     const bool platformChosen = quilvane::PreferXWaylandForWindowPlacement();
@@ -26,9 +27,22 @@ int main(int argc, char** argv) {
     quilvane::Services services{store, messages, order, shell, sleep, clipboard, screen};
     quilvane::Module1 module;
 
-    const auto form = quilvane::Main(module, services);
-    quilvane::Form1& mainWindow = *form;
-    quilvane::WatchSessionEndSignals(mainWindow, [&mainWindow] { mainWindow.EndSession(); });
+    // The system may end the session while the start-up message is still up: before the main
+    // window exists the program ends at once, with nothing to save beyond the repairs.
+    std::unique_ptr<quilvane::Form1> form;
+    bool endedAtStart = false;
+    quilvane::WatchSessionEndSignals(application, [&form, &endedAtStart] {
+        if (form != nullptr) {
+            form->EndSession();
+        } else {
+            endedAtStart = true;
+            QCoreApplication::exit(0); // closes the message
+        }
+    });
+    form = quilvane::Main(module, services, [&endedAtStart] { return endedAtStart; });
+    if (form == nullptr) {
+        return 0;
+    }
     const int status = QApplication::exec();
     quilvane::KeepClipboardAfterExit();
     return status;

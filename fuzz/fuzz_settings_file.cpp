@@ -90,7 +90,8 @@ std::map<QString, QVariant> OtherSections(std::map<QString, QVariant> keys) {
 }
 
 // Qt writes a text with control characters as a typed value, so a list of such texts comes
-// back as a list of values holding the same texts: the same for every program reading it.
+// back as a list of values holding the same texts, and it writes an empty list as "@Invalid()",
+// which reads back as no value: the same for every program reading it.
 bool SameValue(const QVariant& before, const QVariant& after) {
     const auto isList = [](const QVariant& value) {
         return value.typeId() == QMetaType::QStringList ||
@@ -98,6 +99,9 @@ bool SameValue(const QVariant& before, const QVariant& after) {
     };
     if (isList(before) && isList(after)) {
         return before.toStringList() == after.toStringList();
+    }
+    if (isList(before) && before.toList().isEmpty()) {
+        return !after.isValid();
     }
     return before == after;
 }

@@ -5,12 +5,11 @@
 #include "platform/services.h"
 
 #include <QStringList>
+#include <QWidget>
 #include <deque>
 #include <functional>
 #include <utility>
 #include <vector>
-
-class QWidget;
 
 namespace quilvane {
 
@@ -92,6 +91,15 @@ struct FakeScreen : Screen {
     QList<QRect> geometries() override { return screens; }
 };
 
+// The input-method mode each text box was given, as "window.box mode" ("Form1.Text1 1").
+struct FakeInputMethod : InputMethod {
+    QStringList modes;
+    void setMode(QWidget& box, Mode mode) override {
+        modes.append(
+            QStringLiteral("%1.%2 %3").arg(box.window()->objectName(), box.objectName()).arg(mode));
+    }
+};
+
 // All fakes together, with the Services view the windows take.
 struct FakeServices {
     MemorySettingsStore store;
@@ -101,7 +109,8 @@ struct FakeServices {
     FakeSleep sleep;
     FakeClipboard clipboard;
     FakeScreen screen;
-    Services services{store, messages, order, shell, sleep, clipboard, screen};
+    FakeInputMethod inputMethod;
+    Services services{store, messages, order, shell, sleep, clipboard, screen, inputMethod};
 };
 
 } // namespace quilvane

@@ -273,5 +273,27 @@ TEST(Form1Test, ClosingAsksWhileConfirmationsAreOnAndWritesWhatIsShown) {
     EXPECT_EQ(b.Topmost(), (std::vector<bool>{true, false}));
 }
 
+// Both text boxes take the input-method mode of the ime option as stored at start; toggling the
+// option during the run changes neither.
+TEST(Form1Test, TextBoxesTakeTheInputMethodModeStoredAtStart) {
+    const struct {
+        const char *stored, *steps;
+        QStringList modes;
+    } rows[] = {
+        {"Check2=True", "", {"Form1.Text1 1", "Form4.Text1 1"}},
+        {"Check2=False", "", {"Form1.Text1 0", "Form4.Text1 0"}},
+        {"Check2=True", "ime", {"Form1.Text1 1", "Form4.Text1 1"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.stored) + " " + row.steps);
+        Bench b;
+        b.Store(row.stored);
+        b.Start();
+        b.Do(row.steps);
+        b.WhileOpen<QWidget>("Command5", [](QWidget& window) { Act(window, "Command2"); });
+        EXPECT_EQ(b.fakes.inputMethod.modes, row.modes);
+    }
+}
+
 } // namespace
 } // namespace quilvane

@@ -23,6 +23,9 @@ APP_PID=""   # the copy of the program the steps act on
 APP_RUN=0    # programs started so far, numbering their logs
 WINDOWS=()   # its open windows, the main window first and the one the keys go to last
 QV_BIN=""    # what starts the program
+IM_NAME=""   # the input-method framework of the scenario: fcitx5, ibus or absent
+IM_GROUP=""  # the process group of the scenario's D-Bus session and input-method framework
+IM_ENV=()    # how the programs reach it; without it they have no framework at all
 
 elapsed() { printf '%6.1fs' "$(((${EPOCHREALTIME/./} - E2E_START) / 1000))e-3"; }
 log() { printf 'e2e %s: %s\n' "$(elapsed)" "$*"; }
@@ -71,6 +74,7 @@ cleanup() {
     local status=$? i
     set +e
     for i in "${COPY_PID[@]}" "$APP_PID"; do stop "$i"; done
+    stop_framework
     for ((i = ${#SERVERS[@]} - 1; i >= 0; i--)); do stop "${SERVERS[i]}"; done
     [[ -n "$TMP" ]] && chmod -R u+rwX "$TMP" 2>/dev/null # a failed step may leave modes 000 or 555
     [[ -n "$TMP" && -z "${E2E_KEEP:-}" ]] && rm -rf "$TMP"
@@ -139,7 +143,7 @@ start_program() {
     native) session=(-u QT_QPA_PLATFORM -u DISPLAY XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY="$SOCKET") ;;
     esac
     APP_RUN=$((APP_RUN + 1))
-    env "${session[@]}" WAYLAND_DEBUG=1 PATH="$TMP/bin:$PATH" XDG_CONFIG_HOME="$1" \
+    env -u QT_IM_MODULE "${session[@]}" "${IM_ENV[@]}" WAYLAND_DEBUG=1 PATH="$TMP/bin:$PATH" XDG_CONFIG_HOME="$1" \
         XDG_RUNTIME_DIR="$TMP/runtime" "$QV_BIN" >"$TMP/app$APP_RUN.log" 2>&1 &
     APP_PID=$!
     WINDOWS=()
@@ -228,7 +232,12 @@ menus() {
 }
 menus_above() { (($(menus) > $1)); }
 menus_closed() { ! menus_above 0; }
-text_input_activations_above() { (($(count '-> zwp_text_input_v1@[0-9]+\.activate\(') > $1)); }
+# The text box has the keyboard natively: Qt activates the desktop's text input for it, or, with
+# an input-method framework of its own, the window gets the keyboard.
+keyboard_entries() {
+    if [[ -n $IM_NAME ]]; then count 'wl_keyboard@[0-9]+\.enter\('; else count '-> zwp_text_input_v1@[0-9]+\.activate\('; fi
+}
+keyboard_entries_above() { (($(keyboard_entries) > $1)); }
 
 # menu LETTER ITEM_KEY...: opens a menu by its access key, both keys held until it is there
 # (weston refuses a menu whose key was released before a slow program opened it), picks an item
@@ -236,7 +245,7 @@ text_input_activations_above() { (($(count '-> zwp_text_input_v1@[0-9]+\.activat
 menu() {
     local letter=$1 key activations
     shift
-    activations=$(count '-> zwp_text_input_v1@[0-9]+\.activate\(')
+    activations=$(keyboard_entries)
     [[ $SESSION == x11 ]] && focus
     keyboard xdotool keydown alt keydown "$letter" || fail "xdotool could not press alt+$letter"
     wait_for "the menu of alt+$letter to open" menus_above 0
@@ -248,7 +257,7 @@ menu() {
     done
     wait_for "the menu to close after $*" menus_closed
     if [[ $SESSION == native ]]; then
-        wait_for "the text box to get the keyboard back" text_input_activations_above "$activations"
+        wait_for "the text box to get the keyboard back" keyboard_entries_above "$activations"
     fi
 }
 
@@ -262,10 +271,10 @@ expect_clipboard() {
         return
     fi
     local activations
-    activations=$(count '-> zwp_text_input_v1@[0-9]+\.activate\(')
+    activations=$(keyboard_entries)
     expect_output "the Wayland clipboard" "$1" wayland_clipboard
     press super+Tab
-    wait_for "quilvane to get the keyboard back" text_input_activations_above "$activations"
+    wait_for "quilvane to get the keyboard back" keyboard_entries_above "$activations"
 }
 
 # Another program takes the clipboard with TEXT.
@@ -327,4 +336,64 @@ run_as_unprivileged_user() {
         "$UNPRIVILEGED_USER" "$UNPRIVILEGED_USER" "$home" "$home/runtime" "$TMP/program/quilvane" >"$TMP/as-user"
     chmod 755 "$TMP/as-user"
     QV_BIN=$TMP/as-user
+}
+
+# start_framework fcitx5|ibus|absent CONFIG_DIR: a D-Bus session of its own for the programs
+# started from here on, with the framework running in it with anthy, its configuration in
+# CONFIG_DIR, where the programs' Qt looks for IBus's bus too. absent: QT_IM_MODULE names fcitx5,
+# which does not run but which the session bus could start. Everything runs in one process group.
+start_framework() {
+    local daemon=(sleep infinity) module=fcitx
+    case $1 in
+    fcitx5)
+        mkdir -p "$2/fcitx5"
+        printf '[Groups/0]\nName=Default\nDefault Layout=us\nDefaultIM=anthy\n[Groups/0/Items/0]\nName=keyboard-us\n[Groups/0/Items/1]\nName=anthy\n[GroupOrder]\n0=Default\n' >"$2/fcitx5/profile"
+        # Without a panel of its own, fcitx5 would show the name of the input method switched on
+        # in a popup of the program's own.
+        printf '[Behavior]\nShowInputMethodInformation=False\n' >"$2/fcitx5/config"
+        daemon=(fcitx5 --disable=all "--enable=dbus,dbusfrontend,keyboard,anthy")
+        ;;
+    ibus) # ibus-anthy runs on Debian's python3
+        daemon=(env PATH="/usr/bin:$PATH" ibus-daemon --single --panel=disable --emoji-extension=disable)
+        module=ibus
+        ;;
+    esac
+    rm -f "$TMP/bus"
+    # shellcheck disable=SC2016 # the address is the session's, known inside it only
+    XDG_CONFIG_HOME=$2 setsid dbus-run-session -- sh -c 'echo "$DBUS_SESSION_BUS_ADDRESS" >"$0.part" && mv "$0.part" "$0" && exec "$@"' \
+        "$TMP/bus" "${daemon[@]}" >"$TMP/$1.log" 2>&1 &
+    IM_GROUP=$! IM_NAME=$1
+    wait_for "a D-Bus session" test -s "$TMP/bus"
+    IM_ENV=("QT_IM_MODULE=$module" DBUS_SESSION_BUS_ADDRESS="$(cat "$TMP/bus")")
+    case $1 in
+    fcitx5) wait_for "fcitx5 on the session bus" fcitx5_running ;;
+    ibus) wait_for "IBus to take the engine the user types with" env XDG_CONFIG_HOME="$2" ibus engine xkb:us::eng ;;
+    esac
+}
+
+stop_framework() {
+    [[ -n "$IM_GROUP" ]] || return 0
+    kill -- "-$IM_GROUP" 2>/dev/null || true
+    wait "$IM_GROUP" 2>/dev/null || true
+    IM_GROUP="" IM_NAME="" IM_ENV=()
+}
+
+# bus_call DESTINATION PATH METHOD [ARGUMENT...]: the answer's value on the framework's bus.
+bus_call() {
+    DBUS_SESSION_BUS_ADDRESS=$(cat "$TMP/bus") x dbus-send --session --print-reply --dest="$1" "${@:2}" |
+        awk 'NR > 1 {print $NF}'
+}
+fcitx5_running() {
+    [[ $(bus_call org.freedesktop.DBus /org/freedesktop/DBus org.freedesktop.DBus.NameHasOwner string:org.fcitx.Fcitx5) == true ]]
+}
+
+# Succeeds while the input method is on for the program that has the focus, as fcitx5 reports it
+# for the focused input context, or as IBus's global engine shows (anthy, not the user's);
+# absent: while an fcitx5 came up, after giving the bus a second to start one.
+input_method_on() {
+    case $IM_NAME in
+    fcitx5) [[ $(bus_call org.fcitx.Fcitx5 /controller org.fcitx.Fcitx.Controller1.State) == 2 ]] ;;
+    ibus) [[ $(XDG_CONFIG_HOME=$CONFIG x ibus engine) == anthy ]] ;;
+    absent) sleep 1 && fcitx5_running ;;
+    esac
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The end-to-end runner: `run.sh GROUP PROGRAM [SCENARIO...]` runs the scenarios of GROUP.scenarios
 # (all, or those named) one after another on one X server: x11 on a bare Xvfb, openbox with that
-# window manager on it, wayland in a weston session on it, package with the unpacked Debian package.
+# window manager on it, wayland in a weston session on it, package with the unpacked Debian package,
+# ime under openbox with an input-method framework per scenario.
 #
 # A scenario is data: a line `scenario NAME: what it shows`, then one step a line, a verb and its
 # words (shell quoting), each verb a step_ function below. Each scenario gets its own settings
@@ -43,7 +44,7 @@ step_start() {
     [[ -z "${PACKAGED:-}" || "$(readlink "/proc/$APP_PID/exe")" == "$PACKAGED" ]] ||
         fail "the launcher started $(readlink "/proc/$APP_PID/exe"), not $PACKAGED"
     if [[ $SESSION == native ]]; then
-        wait_for "the text box to get the keyboard" text_input_activations_above 0
+        wait_for "the text box to get the keyboard" keyboard_entries_above 0
     fi
     [[ $SESSION != xwayland ]] && return 0
     if grep -qF 'xdg_toplevel@' "$TMP/app$APP_RUN.log"; then
@@ -195,6 +196,14 @@ step_package() {
     QV_BIN=$usr/bin/quilvane PACKAGED=$(readlink -f "$usr/lib/quilvane/quilvane")
 }
 
+# framework fcitx5|ibus|absent: the programs started from here on talk to that input-method
+# framework, in a D-Bus session of the scenario's own (lib.sh's start_framework).
+step_framework() { start_framework "$1" "$CONFIG"; }
+# ime on|off: the input method is on or off for the program that has the focus.
+step_ime() {
+    if [[ $1 == on ]]; then wait_for "the input method on" input_method_on; else wait_for "the input method off" eval '! input_method_on'; fi
+}
+
 # Runs one step line of the scenario; fails on a verb that is not a step.
 run_step() {
     local words
@@ -207,6 +216,7 @@ run_step() {
 end_scenario() {
     [[ -n "$SCENARIO" ]] || return 0
     [[ -z "$APP_PID" && ${#COPY_PID[@]} -eq 0 ]] || fail "$SCENARIO left the program running"
+    stop_framework
     log "$SCENARIO passed"
     step_session x11
     QV_BIN=$PROGRAM PACKAGED=""
@@ -214,7 +224,8 @@ end_scenario() {
 
 case $GROUP in
 openbox) begin openbox && start_openbox ;;
-wayland) begin weston Xwayland wl-paste && start_weston ;;
+ime) begin openbox dbus-run-session dbus-send fcitx5 ibus-daemon && start_openbox ;;
+wayland) begin weston Xwayland wl-paste dbus-run-session dbus-send fcitx5 && start_weston ;;
 package) begin dpkg-deb desktop-file-validate ;;
 *) begin ;;
 esac

@@ -1,7 +1,7 @@
 // Every platform's mapping of "input method on" in one place.
 #include "platform/input_method.h"
 
-#include <QEvent>
+#include <QFocusEvent>
 #include <QWidget>
 
 #ifdef Q_OS_WIN
@@ -98,10 +98,11 @@ public:
 
     void SwitchOn(QWidget&) override {
         wanted_ = true;
+        // With no engine set IBus answers an error: there would be nothing to give back, so the
+        // desktop is left alone.
         Ask(Call(QStringLiteral("GetGlobalEngine")), [this](const QDBusMessage& engine) {
-            // With no engine set there is nothing to give back: the desktop is left alone.
             const QString user = EngineName(engine.arguments().value(0));
-            Ask(Call(QStringLiteral("GetEnginesByNames"), {kJapaneseEngines}),
+            Ask(Call(QStringLiteral("GetEnginesByNames"), {JapaneseEngines()}),
                 [this, user](const QDBusMessage& engines) {
                     const QString japanese = FirstEngineName(engines.arguments().value(0));
                     if (!wanted_ || user.isEmpty() || japanese.isEmpty()) {
@@ -118,8 +119,9 @@ public:
 
 private:
     // Japanese engines, the first installed one wins.
-    inline static const QStringList kJapaneseEngines = {QStringLiteral("mozc-jp"),
-                                                        QStringLiteral("anthy")};
+    static QStringList JapaneseEngines() {
+        return {QStringLiteral("mozc-jp"), QStringLiteral("anthy")};
+    }
 
     static QDBusConnection Bus() { return QDBusConnection(QStringLiteral("QIBusProxy")); }
 
@@ -236,7 +238,10 @@ void QtInputMethod::setMode(QWidget& box, Mode mode) {
 }
 
 bool QtInputMethod::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
+    // A menu closing hands the focus back without the user having gone anywhere: the input
+    // method stays as the user left it.
+    if (event->type() == QEvent::FocusIn &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
         framework_->SwitchOn(*static_cast<QWidget*>(watched));
     }
     return false;

@@ -288,9 +288,10 @@ step_user() {
 
 # start_framework fcitx5|ibus|absent: a D-Bus session of the scenario's own, with the framework in
 # it (anthy, its configuration in the settings folder, where Qt also looks for IBus's bus) for the
-# programs started from here on; absent: QT_IM_MODULE names fcitx5, which the bus could start.
+# programs started from here on; absent: QT_IM_MODULE names fcitx5, which the bus could start, and
+# only the calls to it are logged.
 start_framework() {
-    local daemon=(sleep infinity) module=fcitx
+    local daemon=(dbus-monitor --session member=Activate) module=fcitx
     mkdir -p "$CONFIG/fcitx5"
     case $1 in
     fcitx5)

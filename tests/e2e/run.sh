@@ -177,8 +177,12 @@ step_typed() {
 # engine NAME: IBus's global engine, the one every program types with.
 step_engine() { wait_for "IBus's engine to be $1" prints "$1" env XDG_CONFIG_HOME="$CONFIG" ibus engine; }
 
-# started none: the scenario's bus started no fcitx5.
-step_started() { ! grep -F "Activating service name='org.fcitx" "$TMP/$IM.log" || fail "the bus started fcitx5"; }
+# requested: the program has asked fcitx5 to switch on (the absent framework's bus logs it), and
+# the bus started no fcitx5 for it.
+step_requested() {
+    wait_for "the program's request" grep -q 'Controller1; member=Activate' "$TMP/$IM.log"
+    ! grep -F "Activating service name='org.fcitx" "$TMP/$IM.log" || fail "the bus started fcitx5"
+}
 
 # Runs one step line of the scenario; fails on a verb that is not a step.
 run_step() {

@@ -168,8 +168,11 @@ step_package() {
 # framework fcitx5|ibus|absent: the programs started from here on reach that input-method framework.
 step_framework() { start_framework "$1"; }
 
-# typed TEXT: "nihongo" and Return typed into the emptied text box leave TEXT in the saved markup.
+# typed TEXT: "nihongo" and Return typed into the emptied text box leave TEXT in the saved markup;
+# kana typed once the framework shows the input method on (IBus's engine, fcitx5's state).
 step_typed() {
+    if [[ $1 != nihongo && $IM == ibus ]]; then step_engine anthy; fi
+    if [[ $1 != nihongo && $IM == fcitx5 ]]; then wait_for "fcitx5 on" prints 2 bus_call org.fcitx.Fcitx5 /controller org.fcitx.Fcitx.Controller1.State; fi
     step_keys Home shift+End BackSpace n i h o n g o Return
     step_save "<FONT COLOR = \"808080\">$1</FONT>"
 }

@@ -203,28 +203,6 @@ step_package() {
     QV_BIN=$usr/bin/quilvane PACKAGED=$(readlink -f "$usr/lib/quilvane/quilvane")
 }
 
-# framework fcitx5|ibus|absent: the programs started from here on reach that input-method framework.
-step_framework() { start_framework "$1"; }
-
-# typed TEXT: "nihongo" and Return typed into the emptied text box leave TEXT in the saved markup;
-# kana typed once the framework shows the input method on (IBus's engine, fcitx5's state).
-step_typed() {
-    if [[ $1 != nihongo && $IM == ibus ]]; then step_engine anthy; fi
-    if [[ $1 != nihongo && $IM == fcitx5 ]]; then wait_for "fcitx5 on" prints 2 bus_call org.fcitx.Fcitx5 /controller org.fcitx.Fcitx.Controller1.State; fi
-    step_keys Home shift+End BackSpace n i h o n g o Return
-    step_save "<FONT COLOR = \"808080\">$1</FONT>"
-}
-
-# engine NAME: IBus's global engine, the one every program types with.
-step_engine() { wait_for "IBus's engine to be $1" prints "$1" env XDG_CONFIG_HOME="$CONFIG" ibus engine; }
-
-# requested: the program has asked fcitx5 to switch on (the absent framework's bus logs it), and
-# the bus started no fcitx5 for it.
-step_requested() {
-    wait_for "the program's request" grep -q 'Controller1; member=Activate' "$TMP/$IM.log"
-    ! grep -F "Activating service name='org.fcitx" "$TMP/$IM.log" || fail "the bus started fcitx5"
-}
-
 # Runs one step line of the scenario; fails on a verb that is not a step.
 run_step() {
     local words
@@ -238,6 +216,7 @@ end_scenario() {
     [[ -n "$SCENARIO" ]] || return 0
     [[ -z "$APP_PID" && ${#COPY_PID[@]} -eq 0 ]] || fail "$SCENARIO left the program running"
     stop_framework
+    IM="" IM_PID="" IM_ENV=()
     log "$SCENARIO passed"
     step_session x11
     QV_BIN=$PROGRAM PACKAGED=""

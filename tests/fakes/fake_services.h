@@ -92,8 +92,7 @@ struct FakeScreen : Screen {
 struct FakeInputMethod : InputMethod {
     QStringList modes;
     void setMode(QWidget& box, Mode mode) override {
-        modes.append(
-            QStringLiteral("%1.%2 %3").arg(box.window()->objectName(), box.objectName()).arg(mode));
+        modes << box.window()->objectName() + '.' + box.objectName() + ' ' + QString::number(mode);
     }
 };
 

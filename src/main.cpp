@@ -1,5 +1,6 @@
 #include "app/module1.h"
 #include "platform/clipboard_keeper.h"
+#include "platform/input_method.h"
 #include "platform/qt_services.h"
 #include "platform/qt_settings_store.h"
 #include "platform/session_end.h"
@@ -24,7 +25,9 @@ int main(int argc, char** argv) {
     quilvane::QtSleep sleep;
     quilvane::QtClipboard clipboard;
     quilvane::QtScreen screen;
-    quilvane::Services services{store, messages, order, shell, sleep, clipboard, screen};
+    quilvane::QtInputMethod inputMethod;
+    quilvane::Services services{store, messages,  order,  shell,
+                                sleep, clipboard, screen, inputMethod};
     quilvane::Module1 module;
 
     // The system may end the session while the start-up message is still up: before the main

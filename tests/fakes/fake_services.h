@@ -5,13 +5,12 @@
 #include "platform/services.h"
 
 #include <QStringList>
+#include <QWidget>
 #include <deque>
 #include <functional>
 #include <string>
 #include <utility>
 #include <vector>
-
-class QWidget;
 
 namespace quilvane {
 
@@ -89,6 +88,14 @@ struct FakeScreen : Screen {
     QList<QRect> geometries() override { return screens; }
 };
 
+// The input-method mode each text box was given, as "window.box mode" ("Form1.Text1 1").
+struct FakeInputMethod : InputMethod {
+    QStringList modes;
+    void setMode(QWidget& box, Mode mode) override {
+        modes << box.window()->objectName() + '.' + box.objectName() + ' ' + QString::number(mode);
+    }
+};
+
 // All fakes together, with the Services view the windows take.
 struct FakeServices {
     MemorySettingsStore store;
@@ -98,7 +105,8 @@ struct FakeServices {
     FakeSleep sleep;
     FakeClipboard clipboard;
     FakeScreen screen;
-    Services services{store, messages, order, shell, sleep, clipboard, screen};
+    FakeInputMethod inputMethod;
+    Services services{store, messages, order, shell, sleep, clipboard, screen, inputMethod};
 };
 
 } // namespace quilvane

@@ -115,6 +115,37 @@ TEST(Form1Test, MixerFollowsBarsFixedColoursAndTheCodeOption) {
     }
 }
 
+// A code typed into the code box sets the bars when the box is left or Save or AddSave runs;
+// anything else puts the current code back. The markup takes the code the box then shows.
+TEST(Form1Test, TypedCodeAppliedOrPutBack) {
+    const struct {
+        const char *what, *steps;
+        std::string mixer, clipboard;
+    } rows[] = {
+        {"Return, short form", "Text2= #f80 , :Return", "255 136 0 FF8800 57 #FF8800", ""},
+        {"Tab, code option", "code, Text2=00aabb, :Tab", "0 170 187 #00AABB 65 #00AABB", ""},
+        {"focus leaves", "Text2=#FFFFFF, Text1:End", "255 255 255 FFFFFF 57 #FFFFFF", ""},
+        {"small letters of the same colour", "Text2=808080, :Return",
+         "128 128 128 808080 57 #808080", ""},
+        {"no code", "Text2=#80808, :Tab", "128 128 128 808080 57 #808080", ""},
+        {"no code, code option", "code, Text2=xyz, :Return", "128 128 128 #808080 65 #808080", ""},
+        {"Ctrl+S", "Text2=0f0, :Ctrl+S", "0 255 0 00FF00 57 #00FF00",
+         R"(<FONT COLOR = "00FF00">Quilvane Ver2.8</FONT>)"},
+        {"Ctrl+A, no code", "Text2=red, :Ctrl+A", "128 128 128 808080 57 #808080",
+         R"(<FONT COLOR = "808080">Quilvane Ver2.8</FONT>)"},
+        {"Save button", "Text2=123456, Command4", "18 52 86 123456 57 #123456",
+         R"(<FONT COLOR = "123456">Quilvane Ver2.8</FONT>)"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        Bench b;
+        b.Start();
+        b.Do(row.steps);
+        EXPECT_EQ(Mixer(b), row.mixer);
+        EXPECT_EQ(b.fakes.clipboard.content.toStdString(), row.clipboard);
+    }
+}
+
 // What the user's steps leave on the clipboard and in the text, size and face boxes.
 TEST(Form1Test, MarkupAndKeys) {
     const struct {

@@ -116,7 +116,6 @@ void Form1::CreateControls() {
     Label8 = Captioned<QLabel>(client, "Label8", "CODE", 12, 3480, 80, 735, 255);
     Text2 = PlaceControl(new QLineEdit(client), "Text2", 3600, 335, 855, 360);
     Text2->setFont(UiFont(Face::Gothic, 12));
-    Text2->setReadOnly(true); // the code is written by the program only; selecting it is fine
     QPalette codePalette = Text2->palette();
     codePalette.setColor(QPalette::Base, QColor(192, 192, 192));
     Text2->setPalette(codePalette);

@@ -115,6 +115,8 @@ private:
     void ApplyColour();
     void SetColour(Rgb colour) override;
     void Command7_Click();
+    // A code typed into Text2 sets the bars; anything else puts the current code back.
+    void ApplyTypedCode();
 
     // Markup. ComposeMarkup puts `before` and the markup of `text` on the clipboard in one go;
     // false when the user declines composing an empty text.

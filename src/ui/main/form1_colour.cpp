@@ -1,5 +1,5 @@
 // The colour mixer: the three channel bars, their value labels, the colour code and the
-// text preview, and the fixed and random colours that set the bars.
+// text preview, and what sets the bars: the fixed and random colours and a typed code.
 #include "colour/random_channel.h"
 #include "colour/rgb.h"
 #include "ui/channel_labels.h"
@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <optional>
 
 namespace quilvane {
 
@@ -44,6 +45,17 @@ void Form1::SetColour(Rgb colour) {
 
 Rgb Form1::CurrentColour() const {
     return {LabelNumber(*Label1), LabelNumber(*Label2), LabelNumber(*Label3)};
+}
+
+void Form1::ApplyTypedCode() {
+    if (!Text2->isModified()) {
+        return;
+    }
+    if (const std::optional<Rgb> typed = ParseColourCode(Text2->text().toStdString())) {
+        SetColour(*typed);
+    }
+    // The code as the bars give it: the typed one in the program's form, or the one before.
+    ApplyColour();
 }
 
 void Form1::Command7_Click() {

@@ -21,6 +21,8 @@ void Form1::ConnectHandlers() {
     connect(HScroll2, &QScrollBar::valueChanged, this, &Form1::HScroll2_Change);
     connect(HScroll3, &QScrollBar::valueChanged, this, &Form1::HScroll3_Change);
     connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
+    // Return, Tab or the focus leaving the box otherwise.
+    connect(Text2, &QLineEdit::editingFinished, this, &Form1::ApplyTypedCode);
 
     QAction* const fixedItems[] = {black, red, green, yellow, blue, cyan, magenta, white};
     for (std::size_t i = 0; i < kFixedColours.size(); ++i) {

@@ -1,4 +1,5 @@
 #include "app/module1.h"
+#include "platform/qt_screen_picker.h"
 #include "platform/qt_services.h"
 #include "platform/qt_settings_store.h"
 #include "platform/session_end.h"
@@ -22,7 +23,8 @@ int main(int argc, char** argv) {
     quilvane::QtSleep sleep;
     quilvane::QtClipboard clipboard;
     quilvane::QtScreen screen;
-    quilvane::Services services{store, messages, order, shell, sleep, clipboard, screen};
+    quilvane::QtScreenPicker picker;
+    quilvane::Services services{store, messages, order, shell, sleep, clipboard, screen, picker};
     quilvane::Module1 module;
 
     const auto form = quilvane::Main(module, services);

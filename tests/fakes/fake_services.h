@@ -92,6 +92,30 @@ struct FakeScreen : Screen {
     QList<QRect> geometries() override { return screens; }
 };
 
+// Answers a probe at once with `available`; a pick shows each of `hovered` under the pointer,
+// runs `whilePicking` and ends with `picked` (nothing: cancelled).
+struct FakeScreenPicker : ScreenPicker {
+    bool available = true;
+    int probes = 0;
+    std::vector<Rgb> hovered;
+    std::function<void()> whilePicking;
+    std::optional<Rgb> picked;
+    void probe(std::function<void(bool)> answer) override {
+        ++probes;
+        answer(available);
+    }
+    void pick(QWidget&, std::function<void(Rgb)> preview,
+              std::function<void(std::optional<Rgb>)> done) override {
+        for (const Rgb colour : hovered) {
+            preview(colour);
+        }
+        if (whilePicking) {
+            whilePicking();
+        }
+        done(picked);
+    }
+};
+
 // All fakes together, with the Services view the windows take.
 struct FakeServices {
     MemorySettingsStore store;
@@ -101,7 +125,8 @@ struct FakeServices {
     FakeSleep sleep;
     FakeClipboard clipboard;
     FakeScreen screen;
-    Services services{store, messages, order, shell, sleep, clipboard, screen};
+    FakeScreenPicker picker;
+    Services services{store, messages, order, shell, sleep, clipboard, screen, picker};
 };
 
 } // namespace quilvane

@@ -5,6 +5,7 @@
 
 #include <QAbstractItemView>
 #include <QLabel>
+#include <QMenu>
 #include <QScrollBar>
 
 namespace quilvane {
@@ -143,6 +144,55 @@ TEST(Form1Test, TypedCodeAppliedOrPutBack) {
         b.Do(row.steps);
         EXPECT_EQ(Mixer(b), row.mixer);
         EXPECT_EQ(b.fakes.clipboard.content.toStdString(), row.clipboard);
+    }
+}
+
+// A colour picked from the screen sets the bars; while picking only the preview follows the
+// pointer, and the main window leaves the always-on-top band until the pick ends. Whether
+// picking works is asked once, when the menu first opens, never at start.
+TEST(Form1Test, ColourPickedFromTheScreen) {
+    const struct {
+        const char* what;
+        bool available;
+        std::optional<Rgb> picked;
+        std::string whilePicking, mixer;
+        std::vector<bool> topmost;
+    } rows[] = {
+        {"picked",
+         true,
+         Rgb{58, 110, 165},
+         "128 128 128 808080 57 #0A141E",
+         "58 110 165 3A6EA5 57 #3A6EA5",
+         {true, false, true}},
+        {"cancelled",
+         true,
+         std::nullopt,
+         "128 128 128 808080 57 #0A141E",
+         "128 128 128 808080 57 #808080",
+         {true, false, true}},
+        {"no way to pick", false, Rgb{0, 0, 0}, "", "128 128 128 808080 57 #808080", {true}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        Bench b;
+        b.Store("Check4=True");
+        b.Start();
+        FakeScreenPicker& picker = b.fakes.picker;
+        picker.available = row.available;
+        picker.hovered = {{1, 2, 3}, {10, 20, 30}};
+        picker.picked = row.picked;
+        std::string whilePicking;
+        picker.whilePicking = [&] { whilePicking = Mixer(b); };
+        EXPECT_EQ(picker.probes, 0);
+        for (int opening = 0; opening < 2; ++opening) {
+            emit b.Control<QMenu>("Kotei").aboutToShow();
+        }
+        EXPECT_EQ(picker.probes, 1);
+        b.Do("pick");
+        EXPECT_EQ(whilePicking, row.whilePicking);
+        EXPECT_EQ(Mixer(b), row.mixer);
+        EXPECT_EQ(b.Topmost(), row.topmost);
+        EXPECT_EQ(b.Control<QAction>("pick").isEnabled(), row.available);
     }
 }
 

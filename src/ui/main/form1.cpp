@@ -210,6 +210,9 @@ void Form1::CreateMenus() {
     for (std::size_t i = 0; i < kFixedColours.size(); ++i) {
         this->*fixedItems[i] = item(Kotei, kFixedColours[i].name, kFixedColours[i].caption);
     }
+    Line3 = Kotei->addSeparator();
+    Line3->setObjectName(QStringLiteral("Line3"));
+    pick = item(Kotei, "pick", "画面から(&P)");
 
     help = heading(nullptr, "help", "ﾍﾙﾌﾟ(&H)");
     tukaikata = item(help, "tukaikata", "使い方の表示");

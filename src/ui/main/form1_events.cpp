@@ -11,6 +11,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -31,6 +32,10 @@ void Form1::ConnectHandlers() {
             RedrawNow();
         });
     }
+
+    // Asked once: the platform may have to ask the desktop, which costs nothing at start.
+    connect(Kotei, &QMenu::aboutToShow, this, &Form1::Kotei_FirstOpen, Qt::SingleShotConnection);
+    connect(pick, &QAction::triggered, this, &Form1::pick_Click);
 
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);

@@ -73,6 +73,16 @@ step_close() {
     unset 'WINDOWS[-1]'
 }
 
+# paint #RRGGBB: the root window, the screen behind every window, takes that colour.
+step_paint() { x xsetroot -solid "$1"; }
+# mouse X Y [BUTTON]: the pointer moves to X, Y on the screen, and clicks BUTTON there.
+step_mouse() { x xdotool mousemove "$1" "$2" ${3:+click "$3"}; }
+# portal ANSWER...: the session has a stand-in desktop portal answering colour picks (lib.sh);
+# answered: it has given every answer and ended.
+step_portal() { start_portal "$@"; }
+portal_gone() { ! kill -0 "$PORTAL_PID" 2>/dev/null; }
+step_answered() { wait_for "the stand-in portal to give every answer" portal_gone; }
+
 step_clipboard() { expect_clipboard "$1"; }
 # foreign TEXT: another program puts TEXT on the clipboard.
 step_foreign() { take_clipboard "$1"; }
@@ -214,7 +224,8 @@ end_scenario() {
 
 case $GROUP in
 openbox) begin openbox && start_openbox ;;
-wayland) begin weston Xwayland wl-paste && start_weston ;;
+x11) begin xsetroot ;;
+wayland) begin weston Xwayland wl-paste dbus-daemon && start_weston ;;
 package) begin dpkg-deb desktop-file-validate ;;
 *) begin ;;
 esac

@@ -2,7 +2,7 @@
 # Both install what is missing first, unless SKIP_DEPS=1.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test check asan-test bench fuzz package format clean
+.PHONY: deps build run test check asan-test bench fuzz package mutate format clean
 
 # SKIP_DEPS=1 leaves the Debian packages alone (a machine without apt or sudo, where they are
 # installed by other means).
@@ -55,6 +55,11 @@ package: deps
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release -j $(JOBS) --target quilvane
 	@cd build/release && cpack -G DEB
+
+# Mutation run over a scratch copy of the tree, not part of `test` (scripts/mutate; MUTATE_MINUTES,
+# MUTATE_SEED, MUTATE_COUNT, MUTATE_FILTER, MUTATE_REV, MUTATE_OUT, MUTATE_KEEP).
+mutate: deps
+	@JOBS=$(JOBS) scripts/mutate
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format-14 -i

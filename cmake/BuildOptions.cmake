@@ -1,5 +1,5 @@
-# Compile options every target of the project shares, through one interface target that the top
-# level links into each target it defines.
+# Compile options every target of the project shares, through one interface target that each
+# target links privately, so they reach no one who only uses a library.
 option(QUILVANE_WERROR "Treat compiler warnings as errors (always on when the CI variable is set)"
        OFF)
 if(QUILVANE_WERROR OR "$ENV{CI}")

@@ -8,7 +8,6 @@ set -euo pipefail
 
 # Seconds for any one condition to come true (QUILVANE_E2E_TIMEOUT raises it on a very slow machine).
 readonly E2E_TIMEOUT=${QUILVANE_E2E_TIMEOUT:-15}
-readonly E2E_START=${EPOCHREALTIME/./}
 readonly UNPRIVILEGED_USER=65534 # nobody: file modes bind it, unlike root
 # Every key with the value a first start stores.
 readonly DEFAULT_SETTINGS=(top=0 left=0 Check1=False Check2=True Check3=True Check4=False
@@ -23,50 +22,33 @@ APP_PID=""   # the copy of the program the steps act on
 APP_RUN=0    # programs started so far, numbering their logs
 WINDOWS=()   # its open windows, the main window first and the one the keys go to last
 QV_BIN=""    # what starts the program
+declare -A COPY_PID=() # copies of the program kept running besides APP_PID, by name
 
-elapsed() { printf '%6.1fs' "$(((${EPOCHREALTIME/./} - E2E_START) / 1000))e-3"; }
-log() { printf 'e2e %s: %s\n' "$(elapsed)" "$*"; }
-
+log() { printf 'e2e %4ds: %s\n' "$SECONDS" "$*"; }
 fail() {
-    printf 'e2e %s: FAIL: %s\n' "$(elapsed)" "$*" >&2
-    local f
-    for f in "$TMP"/*.log; do
-        [[ -s "$f" ]] && printf -- '--- %s (end):\n%s\n' "$f" "$(tail -n 40 "$f")" >&2
-    done
+    log "FAIL: $*" >&2
+    tail -n 40 "$TMP"/*.log >&2 2>/dev/null || true
     exit 1
 }
 
 # Runs one X client with a time limit, so that no single call can hang the run.
 x() { timeout 10 "$@"; }
 
-# wait_for DESCRIPTION COMMAND...: polls COMMAND until it succeeds, or fails the run.
+# wait_for DESCRIPTION COMMAND...: polls COMMAND until it succeeds, or fails the run with the
+# last output of `prints`.
 wait_for() {
-    local what=$1 deadline=$((${EPOCHREALTIME/./} + E2E_TIMEOUT * 1000000))
+    local what=$1 deadline=$((SECONDS + E2E_TIMEOUT))
     shift
+    PRINTED=""
     until "$@" >/dev/null 2>&1; do
-        ((${EPOCHREALTIME/./} < deadline)) || fail "timed out after ${E2E_TIMEOUT}s waiting for $what"
+        ((SECONDS < deadline)) || fail "timed out after ${E2E_TIMEOUT}s waiting for $what${PRINTED:+ (last \"$PRINTED\")}"
         sleep 0.05
     done
 }
+# prints EXPECTED COMMAND...: COMMAND prints exactly EXPECTED.
+prints() { PRINTED=$("${@:2}" 2>/dev/null) && [[ $PRINTED == "$1" ]]; }
 
-# expect_output WHAT EXPECTED COMMAND...: polls until COMMAND prints exactly EXPECTED.
-expect_output() {
-    local what=$1 expected=$2 actual="" deadline=$((${EPOCHREALTIME/./} + E2E_TIMEOUT * 1000000))
-    shift 2
-    until actual=$("$@" 2>/dev/null && printf .) && actual=${actual%.} && [[ "$actual" == "$expected" ]]; do
-        ((${EPOCHREALTIME/./} < deadline)) || fail "$what is '${actual:-}', expected '$expected'"
-        sleep 0.05
-    done
-}
-
-stop() {
-    [[ -n "$1" ]] || return 0
-    kill "$1" 2>/dev/null || true
-    wait "$1" 2>/dev/null || true
-}
-
-declare -A COPY_PID=() # copies of the program kept running besides APP_PID, by name
-
+stop() { [[ -z "$1" ]] || { kill "$1" && wait "$1"; } 2>/dev/null || true; }
 cleanup() {
     local status=$? i
     set +e
@@ -93,16 +75,14 @@ begin() {
     chmod 755 "$TMP" "$TMP/bin" "$TMP/bin/xdg-open"
     trap cleanup EXIT
     trap 'exit 130' INT TERM
-    # The first free display, which Xvfb reports itself; at 96 dpi, so one pixel is 15 twips. It
-    # does not reset when its last client leaves: a start meeting a reset can fail to connect.
+    # The first free display, which Xvfb reports once it takes clients; at 96 dpi, so one pixel
+    # is 15 twips. It does not reset when its last client leaves: a start meeting a reset can
+    # fail to connect.
     Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 -dpi 96 3>"$TMP/display" \
         >"$TMP/xvfb.log" 2>&1 &
     SERVERS+=($!)
     wait_for "Xvfb to choose a display" grep -qx '[0-9][0-9]*' "$TMP/display"
-    DISPLAY=":$(head -n1 "$TMP/display")"
-    export DISPLAY
-    wait_for "the X server on $DISPLAY" x xdotool getdisplaygeometry
-    log "X server on $DISPLAY"
+    DISPLAY=":$(head -n1 "$TMP/display")" && export DISPLAY
 }
 
 # Openbox with an empty configuration folder (the system's defaults), managing the screen.
@@ -127,7 +107,7 @@ start_weston() {
     SESSION_DISPLAY=$DISPLAY
     wait_for "weston's window" x xdotool search --class "Weston Compositor"
     # Once only: each change of the X focus makes weston take the keyboard from its client.
-    focus_window "$(x xdotool search --class "Weston Compositor" | head -n1)"
+    focus "$(x xdotool search --class "Weston Compositor" | head -n1)"
 }
 
 # start_portal ANSWER...: a private session bus with a stand-in for the desktop portal, which
@@ -163,21 +143,15 @@ start_program() {
     WINDOWS=()
 }
 
-program_running() {
-    local state
-    state=$(awk '/^State:/ {print $2}' "/proc/$APP_PID/status" 2>/dev/null) && [[ -n "$state" && "$state" != Z ]]
-}
-program_gone() { ! program_running; }
+# Running and not yet a zombie.
+program_running() { [[ "$(awk '/^State:/ {print $2}' "/proc/$APP_PID/status" 2>/dev/null)" == [^Z]* ]]; }
 
 # Waits for the program to end by itself, normally and without a complaint about its platform.
-wait_program_exit() {
-    wait_for "quilvane to exit" program_gone
-    local status=0
-    wait "$APP_PID" || status=$?
-    ((status == 0)) || fail "quilvane exited with status $status"
-    if grep -E 'qt\.qpa|platform plugin|Could not (load|connect)' "$TMP/app$APP_RUN.log"; then
+step_ended() {
+    wait_for "quilvane to exit" eval '! program_running'
+    wait "$APP_PID" || fail "quilvane exited with status $?"
+    ! grep -E 'qt\.qpa|platform plugin|Could not (load|connect)' "$TMP/app$APP_RUN.log" ||
         fail "quilvane reported a platform problem"
-    fi
     APP_PID=""
     WINDOWS=()
 }
@@ -207,113 +181,93 @@ expect_only_window() {
 # The window the keys go to: the last one opened.
 current() { echo "${WINDOWS[-1]}"; }
 
+# focus [WINDOW]: gives the window (the current one) the keyboard focus, which nobody else does
+# on a bare X server, and waits until it has it.
 focused() { [[ "$(x xdotool getwindowfocus 2>/dev/null)" == "$1" ]]; }
 has_focus() { focused "$1" || { x xdotool windowfocus "$1" 2>/dev/null && focused "$1"; }; }
+focus() { wait_for "window ${1:-$(current)} to take the keyboard focus" has_focus "${1:-$(current)}"; }
 
-# Gives a window (the current one) the keyboard focus, which nobody else does on a bare X server,
-# and waits until it has it.
-focus_window() { wait_for "window $1 to take the keyboard focus" has_focus "$1"; }
-focus() { focus_window "$(current)"; }
+# xdo COMMAND...: runs xdotool on the server where the keys are pressed: in a Wayland session
+# weston's window on the Xvfb, which hands them to its focused client.
+xdo() { DISPLAY=${SESSION_DISPLAY:-$DISPLAY} x xdotool "$@" || fail "xdotool could not $*"; }
 
-# keyboard COMMAND...: runs an X client on the server where the keys are pressed: in a Wayland
-# session weston's window on the Xvfb, which hands them to its focused client.
-keyboard() { DISPLAY=${SESSION_DISPLAY:-$DISPLAY} x "$@"; }
-
-# press KEY...: presses keys (xdotool names) in the current window.
-press() {
+# keys KEY...: presses keys (xdotool names) in the current window.
+step_keys() {
     [[ $SESSION == x11 ]] && focus
-    keyboard xdotool key --delay 10 "$@" || fail "xdotool could not press $*"
-}
-
-type_text() {
-    focus
-    x xdotool type --delay 10 "$1" || fail "xdotool could not type '$1'"
+    xdo key --delay 10 "$@"
 }
 
 # The menus open: on X the program's override-redirect windows (their window type is not reliable:
 # Qt marks a menu opened a second time as a normal window); natively Wayland popups made and not
 # yet destroyed.
 count() { grep -cE -- "$1" "$TMP/app$APP_RUN.log" || true; }
-menus() {
-    local w
+menus_above() {
+    local w n=0
     if [[ $SESSION == native ]]; then
-        echo $(($(count '\.get_popup\(') - $(count '-> xdg_popup@[0-9]+\.destroy\(')))
-        return
+        n=$(($(count '\.get_popup\(') - $(count '-> xdg_popup@[0-9]+\.destroy\(')))
+    else
+        for w in $(x xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
+            n=$((n + $(x xwininfo -id "$w" 2>/dev/null | grep -c 'Override Redirect State: yes')))
+        done
     fi
-    for w in $(x xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
-        x xwininfo -id "$w" 2>/dev/null | grep -c 'Override Redirect State: yes'
-    done | awk '{n += $1} END {print n + 0}'
+    ((n > $1))
 }
-menus_above() { (($(menus) > $1)); }
-menus_closed() { ! menus_above 0; }
-text_input_activations_above() { (($(count '-> zwp_text_input_v1@[0-9]+\.activate\(') > $1)); }
+# In a native session the text box takes the keyboard again after a menu or another program.
+activations() { count '-> zwp_text_input_v1@[0-9]+\.activate\('; }
+activations_above() { (($(activations) > $1)); }
 
 # menu LETTER ITEM_KEY...: opens a menu by its access key, both keys held until it is there
 # (weston refuses a menu whose key was released before a slow program opened it), picks an item
 # with the keys given, Right held until its submenu is there, and waits for the menus to close.
-menu() {
-    local letter=$1 key activations
+step_menu() {
+    local letter=$1 key activated
     shift
-    activations=$(count '-> zwp_text_input_v1@[0-9]+\.activate\(')
+    activated=$(activations)
     [[ $SESSION == x11 ]] && focus
-    keyboard xdotool keydown alt keydown "$letter" || fail "xdotool could not press alt+$letter"
+    xdo keydown alt keydown "$letter"
     wait_for "the menu of alt+$letter to open" menus_above 0
-    keyboard xdotool keyup "$letter" keyup alt || fail "xdotool could not release alt+$letter"
-    for key in "$@"; do
-        keyboard xdotool keydown "$key" || fail "xdotool could not press $key"
+    xdo keyup "$letter" keyup alt
+    for key; do
+        xdo keydown "$key"
         [[ $key == Right ]] && wait_for "the submenu to open" menus_above 1
-        keyboard xdotool keyup "$key" || fail "xdotool could not release $key"
+        xdo keyup "$key"
     done
-    wait_for "the menu to close after $*" menus_closed
-    if [[ $SESSION == native ]]; then
-        wait_for "the text box to get the keyboard back" text_input_activations_above "$activations"
-    fi
+    wait_for "the menu to close after $*" eval '! menus_above 0'
+    [[ $SESSION != native ]] || wait_for "the text box to get the keyboard back" activations_above "$activated"
 }
 
 # The clipboard as another program reads it: with xclip on X; in a native session with wl-paste,
 # which weston only serves while it has the keyboard, so Super+Tab gives it back to the program.
 clipboard() { x xclip -o -selection clipboard -t UTF8_STRING; }
 wayland_clipboard() { XDG_RUNTIME_DIR="$TMP/runtime" WAYLAND_DISPLAY="$SOCKET" x wl-paste --no-newline; }
-expect_clipboard() {
+step_clipboard() {
     if [[ $SESSION != native ]]; then
-        expect_output "the clipboard" "$1" clipboard
+        wait_for "the clipboard to read '$1'" prints "$1" clipboard
         return
     fi
-    local activations
-    activations=$(count '-> zwp_text_input_v1@[0-9]+\.activate\(')
-    expect_output "the Wayland clipboard" "$1" wayland_clipboard
-    press super+Tab
-    wait_for "quilvane to get the keyboard back" text_input_activations_above "$activations"
+    local activated
+    activated=$(activations)
+    wait_for "the Wayland clipboard to read '$1'" prints "$1" wayland_clipboard
+    step_keys super+Tab
+    wait_for "quilvane to get the keyboard back" activations_above "$activated"
 }
 
-# Another program takes the clipboard with TEXT.
-take_clipboard() {
+# foreign TEXT: another program takes the clipboard with TEXT.
+step_foreign() {
     printf '%s' "$1" | x xclip -i -selection clipboard
-    expect_output "the clipboard" "$1" clipboard
+    wait_for "the clipboard to read '$1'" prints "$1" clipboard
 }
 
-# setting CONFIG_DIR KEY: the value of KEY in the program's section, empty when it is missing.
-setting() {
-    awk -v key="$2" '/^\[/ { in_section = ($0 == "[Quilvane]"); next }
-        in_section && index($0, key "=") == 1 { printf "%s", substr($0, length(key) + 2); exit }' \
-        "$1/Kelvary.conf" 2>/dev/null
-}
+# The program's section of the settings file, one KEY=VALUE a line.
+section() { awk '/^\[/ {s = ($0 == "[Quilvane]"); next} s && /=/' "$CONFIG/Kelvary.conf" 2>/dev/null; }
 
-# write_store CONFIG_DIR [KEY=VALUE...]: a complete and valid store, the first-start values
-# except for the keys given.
-write_store() {
-    local dir=$1 pair key
-    shift
-    local -A overrides=()
-    for pair in "$@"; do overrides[${pair%%=*}]=${pair#*=}; done
-    mkdir -p "$dir"
-    {
-        echo "[Quilvane]"
-        for pair in "${DEFAULT_SETTINGS[@]}"; do
-            key=${pair%%=*}
-            echo "$key=${overrides[$key]-${pair#*=}}"
-        done
-    } >"$dir/Kelvary.conf"
+# store_lines [KEY=VALUE...]: a complete and valid section, the first-start values except for the
+# keys given.
+store_lines() {
+    local pair
+    local -A given=()
+    for pair; do given[${pair%%=*}]=${pair#*=}; done
+    for pair in "${DEFAULT_SETTINGS[@]}"; do echo "${pair%%=*}=${given[${pair%%=*}]-${pair#*=}}"; done
 }
 
 # The outer frame's geometry in screen pixels (title bar and border included): the ancestor of
@@ -329,18 +283,16 @@ frame_geometry() {
 }
 frame_position() { frame_geometry "$1" | awk '{printf "%s,%s", $1, $2}'; }
 
-# run_as_unprivileged_user: from here on the program runs as an ordinary user with its own home
+# user: from here on the program runs as an ordinary user with its own home
 # and runtime folders (as itself when the runner is not root), from a copy in the scratch folder,
 # since the checkout may lie in a folder only its owner can enter. The X server has no
 # authorization file, so any local user may connect to it.
-run_as_unprivileged_user() {
+step_user() {
     ((EUID == 0)) || return 0
     local home="$TMP/home"
-    mkdir -p "$home/runtime" "$TMP/program"
-    chmod 700 "$home/runtime"
+    install -d -m 700 "$home" "$home/runtime"
     chown -R "$UNPRIVILEGED_USER:$UNPRIVILEGED_USER" "$home"
-    install -m 755 "$QV_BIN" "$TMP/program/quilvane"
-    chmod 755 "$TMP/program"
+    install -D -m 755 "$QV_BIN" "$TMP/program/quilvane"
     printf '#!/usr/bin/env bash\nexec setpriv --reuid=%s --regid=%s --clear-groups env HOME=%q XDG_RUNTIME_DIR=%q %q\n' \
         "$UNPRIVILEGED_USER" "$UNPRIVILEGED_USER" "$home" "$home/runtime" "$TMP/program/quilvane" >"$TMP/as-user"
     chmod 755 "$TMP/as-user"

@@ -4,28 +4,23 @@
 # window manager on it, wayland in a weston session on it, package with the unpacked Debian package.
 #
 # A scenario is data: a line `scenario NAME: what it shows`, then one step a line, a verb and its
-# words (shell quoting), each verb a step_ function below. Each scenario gets its own settings
-# folder; it must end every copy of the program it started.
+# words (shell quoting), each verb a step_ function (below or in lib.sh). Each scenario gets its
+# own settings folder; it must end every copy of the program it started.
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/lib.sh"
 
 readonly GROUP=$1 PROGRAM=$2 SELECTED=" ${*:3} "
-readonly MAIN_TITLE="Quilvane Ver2.8"
 declare -A COPY_WINDOWS=() # the windows of the copies kept
 
-# store [empty | garbage | KEY=VALUE...]: the settings folder, empty, holding bytes that are no
-# settings file at all, or holding a valid store (the first-start values except for the keys given).
+# store [empty | KEY=VALUE...]: the settings folder, empty or holding a valid store (the
+# first-start values except for the keys given).
 step_store() {
-    case ${1:-} in
-    empty) mkdir -p "$CONFIG" ;;
-    garbage) mkdir -p "$CONFIG" && printf '\x89\0\0\0\n[\n=\n\\\n\xff\xfe[Quilvane\0top=\x01\n' >"$CONFIG/Kelvary.conf" ;;
-    *) write_store "$CONFIG" "$@" && cp "$CONFIG/Kelvary.conf" "$TMP/written" ;;
-    esac
+    mkdir -p "$CONFIG"
+    [[ ${1:-} == empty ]] || { echo "[Quilvane]" && store_lines "$@"; } | tee "$TMP/written" >"$CONFIG/Kelvary.conf"
 }
 
-# user: the program runs as an ordinary user from here on. deny read|write: that user can't read
-# the settings file (mode 000), or can't write in the settings folder (mode 555).
-step_user() { run_as_unprivileged_user; }
+# deny read|write: the user of `user` can't read the settings file (mode 000), or can't write in
+# the settings folder (mode 555).
 step_deny() {
     ((EUID != 0)) || chown -R "$UNPRIVILEGED_USER:$UNPRIVILEGED_USER" "$CONFIG"
     if [[ $1 == read ]]; then chmod 000 "$CONFIG/Kelvary.conf"; else chmod 555 "$CONFIG"; fi
@@ -39,36 +34,28 @@ step_start() {
         expect_only_window "$1"
         step_close Return
     fi
-    expect_only_window "$MAIN_TITLE"
+    expect_only_window "Quilvane Ver2.8"
     [[ -z "${PACKAGED:-}" || "$(readlink "/proc/$APP_PID/exe")" == "$PACKAGED" ]] ||
         fail "the launcher started $(readlink "/proc/$APP_PID/exe"), not $PACKAGED"
-    if [[ $SESSION == native ]]; then
-        wait_for "the text box to get the keyboard" text_input_activations_above 0
-    fi
+    [[ $SESSION != native ]] || wait_for "the text box to get the keyboard" activations_above 0
     [[ $SESSION != xwayland ]] && return 0
-    if grep -qF 'xdg_toplevel@' "$TMP/app$APP_RUN.log"; then
-        fail "the main window was made through Wayland, not on XWayland"
-    fi
+    ! grep -qF 'xdg_toplevel@' "$TMP/app$APP_RUN.log" || fail "the main window was made through Wayland, not on XWayland"
     wait_for "weston to give the main window the keyboard" focused "$(current)"
 }
 
-step_keys() { press "$@"; }
-step_type() { type_text "$1"; }
-step_menu() { menu "$@"; }
+step_type() { focus && xdo type --delay 10 "$1"; }
 
 # open TITLE KEY...: the keys open the program's window TITLE, which takes the keys next.
 step_open() {
-    local title=$1
-    shift
-    press "$@"
-    wait_for "a window titled '$title'" window_shown "$title"
-    WINDOWS+=("$(windows_titled "$title" | head -n1)")
+    step_keys "${@:2}"
+    wait_for "a window titled '$1'" window_shown "$1"
+    WINDOWS+=("$(windows_titled "$1" | head -n1)")
 }
 
 # close KEY...: the keys close the current window; the one below it takes the keys again.
 window_closed() { ! x xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
 step_close() {
-    press "$@"
+    step_keys "$@"
     wait_for "window $(current) to close after $*" window_closed "$(current)"
     unset 'WINDOWS[-1]'
 }
@@ -83,14 +70,11 @@ step_portal() { start_portal "$@"; }
 portal_gone() { ! kill -0 "$PORTAL_PID" 2>/dev/null; }
 step_answered() { wait_for "the stand-in portal to give every answer" portal_gone; }
 
-step_clipboard() { expect_clipboard "$1"; }
-# foreign TEXT: another program puts TEXT on the clipboard.
-step_foreign() { take_clipboard "$1"; }
 # save MARKUP: Ctrl+S puts exactly MARKUP on the clipboard, which held another program's text.
 step_save() {
-    take_clipboard e2e-marker
-    press ctrl+s
-    expect_clipboard "$1"
+    step_foreign e2e-marker
+    step_keys ctrl+s
+    step_clipboard "$1"
 }
 
 # exit [MESSAGE]: Ctrl+E, Yes to the exit question, and MESSAGE from the save at close answered;
@@ -99,57 +83,45 @@ step_exit() {
     step_open "終了？" ctrl+e
     step_close Return
     (($# == 0)) || { wait_for "the message '$1'" window_shown "$1" && x xdotool key Return; }
-    wait_program_exit
+    step_ended
 }
-step_ended() { wait_program_exit; }
 step_signal() {
     kill -s "$1" "$APP_PID"
-    wait_program_exit
+    step_ended
 }
 
 # settings [defaults] KEY=VALUE...: the stored values; with defaults, every key stored exactly once
 # and each one not given with its first-start value.
 step_settings() {
-    local pair actual file=$CONFIG/Kelvary.conf
+    local pair
     if [[ ${1:-} == defaults ]]; then
         shift
-        local keys
-        keys=$(awk '/^\[/ {s = ($0 == "[Quilvane]"); next} s && /=/ {sub(/=.*/, ""); print}' "$file" | sort | tr '\n' ' ')
-        [[ $keys == "$(printf '%s\n' "${DEFAULT_SETTINGS[@]%%=*}" | sort | tr '\n' ' ')" ]] ||
-            fail "the section holds the keys $keys"
-        local given=" ${*%%=*} "
-        for pair in "${DEFAULT_SETTINGS[@]}"; do [[ $given == *" ${pair%%=*} "* ]] || set -- "$@" "$pair"; done
+        [[ "$(section | sort)" == "$(store_lines "$@" | sort)" ]] || fail "the store holds $(section | tr '\n' ' ')"
     fi
-    for pair in "$@"; do
-        actual=$(setting "$CONFIG" "${pair%%=*}")
-        [[ $actual == "${pair#*=}" ]] || fail "stored ${pair%%=*} is '$actual', expected '${pair#*=}' ($(tr '\n' ' ' <"$file"))"
-    done
+    for pair; do section | grep -qxF "$pair" || fail "no $pair in the store: $(section | tr '\n' ' ')"; done
 }
 
 # unchanged: the settings file is the one written, and no lock or temporary file is left beside it.
 step_unchanged() {
     chmod -R u+rwX "$CONFIG"
     cmp -s "$CONFIG/Kelvary.conf" "$TMP/written" || fail "the store changed: $(tr '\n' ' ' <"$CONFIG/Kelvary.conf")"
-    local files
-    files=$(find "$CONFIG" -mindepth 1 -printf '%f ')
-    [[ $files == "Kelvary.conf " ]] || fail "the settings folder holds $files"
+    [[ "$(find "$CONFIG" -mindepth 1 -printf '%f ')" == "Kelvary.conf " ]] ||
+        fail "the settings folder holds $(find "$CONFIG" -mindepth 1 -printf '%f ')"
 }
 
-# at X|right Y: the current window's frame stands at X, Y screen pixels; right is the right edge.
+# at X|right Y: the main window's frame stands at X, Y screen pixels; right is the right edge.
 step_at() {
     local x=$1
     if [[ $x == right ]]; then
-        read -r _ _ width < <(frame_geometry "$(current)")
+        read -r _ _ width < <(frame_geometry "${WINDOWS[0]}")
         x=$(($(x xdotool getdisplaygeometry | cut -d' ' -f1) - width))
     fi
-    expect_output "the frame position of window $(current)" "$x,$2" frame_position "$(current)"
+    wait_for "the main window's frame at $x,$2" prints "$x,$2" frame_position "${WINDOWS[0]}"
 }
 
 # above yes|no: the window manager keeps the main window in the always-on-top band, or not.
-above() { x xprop -id "${WINDOWS[0]}" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
-step_above() {
-    if [[ $1 == yes ]]; then wait_for "the main window above the others" above; else wait_for "the main window in the normal band" eval '! above'; fi
-}
+above() { x xprop -id "${WINDOWS[0]}" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE && echo yes || echo no; }
+step_above() { wait_for "the main window's always-on-top band to be $1" prints "$1" above; }
 
 # copy NAME: the running program is kept as NAME, so that another copy can start; use NAME makes it
 # the one the steps act on again.
@@ -173,7 +145,7 @@ step_session() {
 # help: the help command opens the page beside the program with the desktop's browser, which does
 # not inherit the program's choice of Qt platform.
 step_help() {
-    menu h Return
+    step_menu h Return
     wait_for "the help page to be opened" test -f "$TMP/opened"
     grep -qx "argument=file://$(dirname "$(realpath "$PROGRAM")")/QV.html" "$TMP/opened" ||
         fail "the help page was opened as '$(grep '^argument=' "$TMP/opened")'"
@@ -185,16 +157,13 @@ step_help() {
 step_package() {
     "${CPACK:-cpack}" --config "$(dirname "$PROGRAM")/CPackConfig.cmake" -G DEB -B "$TMP/out" >"$TMP/cpack.log" 2>&1 ||
         fail "cpack failed"
-    local debs=("$TMP"/out/*.deb) usr=$TMP/root/usr pair
-    ((${#debs[@]} == 1)) || fail "cpack made ${#debs[@]} packages"
-    local deb=${debs[0]}
-    local fields want
-    fields=$(dpkg-deb -f "$deb" Package Depends Recommends | tr '\n' ' ')
+    local deb=("$TMP"/out/*.deb) usr=$TMP/root/usr pair fields want
+    fields=$(dpkg-deb -f "${deb[*]}" Package Depends Recommends | tr '\n' ' ')
     for want in "Package: quilvane " libqt6widgets6 "fonts-ipafont-gothic | fonts-noto-cjk" "Recommends: xdg-utils"; do
         [[ $fields == *"$want"* ]] || fail "the package's fields lack '$want': $fields"
     done
-    ! dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -vxE '\./|\./usr/.*' || fail "files outside /usr"
-    dpkg -x "$deb" "$TMP/root"
+    ! dpkg-deb --fsys-tarfile "${deb[*]}" | tar -t | grep -vxE '\./|\./usr/.*' || fail "files outside /usr"
+    dpkg -x "${deb[*]}" "$TMP/root"
     for pair in QV.html:lib/quilvane/QV.html quilvane.svg:share/icons/hicolor/scalable/apps/quilvane.svg \
         quilvane.png:share/icons/hicolor/32x32/apps/quilvane.png quilvane.desktop:share/applications/quilvane.desktop; do
         cmp -s "$(dirname "$0")/../../resources/${pair%%:*}" "$usr/${pair#*:}" || fail "no ${pair#*:} as in resources/"

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -14,21 +15,17 @@ class QWidget;
 
 namespace quilvane {
 
-// A message box that records what was shown and answers from a script (OK, or Yes when the
-// script is empty); `onShow` runs as each box comes up.
+// A message box that records each message shown, as "title: text (style)", and its owner, and
+// answers from a script (OK, or Yes when the script is empty); `onShow` runs as each box comes up.
 struct FakeMessageBox : MessageBox {
-    struct Shown {
-        QString text;
-        QString title;
-        int style;
-        QWidget* owner;
-    };
-    std::vector<Shown> shown;
+    std::vector<std::string> shown;
+    std::vector<QWidget*> owners;
     std::deque<int> answers;
     std::function<void()> onShow;
 
     int show(QWidget* owner, const QString& text, const QString& title, int style) override {
-        shown.push_back({text, title, style, owner});
+        shown.push_back(QStringLiteral("%1: %2 (%3)").arg(title, text).arg(style).toStdString());
+        owners.push_back(owner);
         if (onShow) {
             onShow();
         }

@@ -1,14 +1,12 @@
-// The real settings file: where it lives; when it is damaged, whatever it holds, the repairs
-// reach the disk and are reported as written, and a second check finds nothing left to repair;
-// other programs' sections outlive the repairs and the save, and a save that can't reach the
-// disk says so.
+// The real settings file, Kelvary.conf with the section [Quilvane]: whatever a damaged one holds,
+// the repairs reach the disk and are reported as written, other programs' sections outlive the
+// repairs and the save, and a save that can't reach the disk says so.
 #include "app/save_settings.h"
 #include "app/startup_check.h"
 #include "platform/qt_settings_store.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -39,18 +37,19 @@ std::string Garbage(unsigned seed) {
     return bytes + std::string(4, '\0') + "\n[Quil\n=\n\\\n";
 }
 
-// The [Quilvane] section as it stands on disk, read without QSettings, whose in-process cache
-// would show values that never reached the file.
-Section SectionOnDisk(const QString& path) {
+// The file as it stands on disk, read without QSettings, whose in-process cache would show values
+// that never reached the file: the [Quilvane] section's keys, and other sections' as "section/key".
+Section OnDisk(const QString& path) {
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     Section section;
-    bool inSection = false;
+    QByteArray name;
     for (const QByteArray& line : file.readAll().split('\n')) {
         if (line.startsWith('[')) {
-            inSection = line == "[Quilvane]";
-        } else if (const qsizetype equals = line.indexOf('='); inSection && equals > 0) {
-            section[line.left(equals).toStdString()] = line.mid(equals + 1).toStdString();
+            const QByteArray header = line.mid(1).split(']').front(); // "]" may be missing
+            name = header == "Quilvane" ? "" : header + '/';
+        } else if (const qsizetype equals = line.indexOf('='); equals > 0) {
+            section[(name + line.left(equals)).toStdString()] = line.mid(equals + 1).toStdString();
         }
     }
     return section;
@@ -60,48 +59,45 @@ struct DamagedFile {
     const char* name;
     std::string content;
     StartupMessage message;
-    Section expected; // values the section must hold on disk after the check
+    Section expected; // values the file must hold after the check
 };
+// The row's name in ctest's listing, instead of the object's bytes.
+void PrintTo(const DamagedFile& row, std::ostream* out) {
+    *out << row.name;
+}
 
-// The store pointed at a fresh folder, its file holding `content`.
-class SettingsFile : public testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder_.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());
-    }
-    QString path() const { return QDir(folder_.path()).filePath("Kelvary.conf"); }
-    void write(const std::string& content) const {
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content.data(), static_cast<qint64>(content.size()));
-    }
+class SettingsFileFault : public testing::TestWithParam<DamagedFile> {};
 
-private:
-    QTemporaryDir folder_;
-};
-
-class SettingsFileFault : public SettingsFile, public testing::WithParamInterface<DamagedFile> {};
-
-TEST_P(SettingsFileFault, RepairReachesTheDiskAndHoldsOnTheNextStart) {
+// The repairs reach the disk; the save at close reaches it too, changing its value alone and
+// leaving nothing else in the folder; a save that can no longer reach the disk (the store keeps
+// the file it parsed at start) says so.
+TEST_P(SettingsFileFault, RepairsAndSaveReachTheDisk) {
     const DamagedFile& damaged = GetParam();
-    write(damaged.content);
+    const QTemporaryDir folder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    const QString path = folder.filePath("Kelvary.conf");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(damaged.content.data(), static_cast<qint64>(damaged.content.size()));
+    file.close();
     QtSettingsStore store;
     Module1 module;
     const StartupCheckResult first = RunStartupCheck(store, module);
     EXPECT_EQ(first.message, damaged.message);
     EXPECT_TRUE(first.repairsWritten);
-
-    const Section onDisk = SectionOnDisk(path());
+    Section onDisk = OnDisk(path);
     for (const auto& [key, value] : damaged.expected) {
         EXPECT_EQ(onDisk.contains(key) ? onDisk.at(key) : "(missing)", value) << key;
     }
 
-    Module1 again;
-    const StartupCheckResult second = RunStartupCheck(store, again);
-    EXPECT_EQ(second.message, StartupMessage::None);
-    EXPECT_TRUE(second.repairsWritten);
-    EXPECT_EQ(again.reg_Last_Color, module.reg_Last_Color);
+    module.reg_Check5 = true; // the save changes that value alone
+    EXPECT_TRUE(SaveSettings(store, module));
+    onDisk["Check5"] = "True";
+    EXPECT_EQ(OnDisk(path), onDisk);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{"Kelvary.conf"});
+    ASSERT_TRUE(QFile::remove(path) && QDir().mkdir(path));
+    EXPECT_FALSE(SaveSettings(store, module));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -125,51 +121,16 @@ INSTANTIATE_TEST_SUITE_P(
                                 "[Quilvane]\n" + kValidStore.substr(0, 5) + std::string("\0\0", 2) +
                                     kValidStore.substr(5),
                                 StartupMessage::RegistryRestored,
-                                {{"top", "0"}, {"left", "0"}, {"Last_Color", "040216040"}}}),
+                                {{"top", "0"}, {"left", "0"}, {"Last_Color", "040216040"}}},
+                    // Another program's section outlives the repairs and the save.
+                    DamagedFile{"shared_with_another_program",
+                                "[Elsewhere]\nname=value, with a comma\npath=C:\\\\dir\n\n"
+                                "[Quilvane]\nver=2.8\nCheck2=yes\n",
+                                StartupMessage::RegistryRestored,
+                                {{"Check2", "True"},
+                                 {"Elsewhere/name", "value, with a comma"},
+                                 {"Elsewhere/path", "C:\\\\dir"}}}),
     [](const testing::TestParamInfo<DamagedFile>& info) { return std::string(info.param.name); });
-
-const std::string kSharedFile =
-    "[Elsewhere]\nname=value, with a comma\npath=C:\\\\dir\n\n[Quilvane]\nver=2.8\nCheck2=yes\n";
-
-// The store lives in the file Kelvary.conf, section [Quilvane], and nothing else in the folder.
-TEST_F(SettingsFile, LinuxKeepsKelvaryConfWithSectionQuilvane) {
-    QtSettingsStore store;
-    ASSERT_TRUE(store.write("top", "1200"));
-    QFile file(path());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().toStdString(), "[Quilvane]\ntop=1200\n");
-    EXPECT_EQ(QFileInfo(path()).dir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-              QStringList{"Kelvary.conf"});
-}
-
-// The file may hold another program's settings: they outlive the repairs and the save at close.
-TEST_F(SettingsFile, OtherSectionsOutliveRepairsAndSave) {
-    write(kSharedFile);
-    QtSettingsStore store;
-    Module1 module;
-    EXPECT_TRUE(RunStartupCheck(store, module).repairsWritten);
-    module.reg_Last_Color = "040216040";
-    EXPECT_TRUE(SaveSettings(store, module));
-
-    const Section onDisk = SectionOnDisk(path());
-    EXPECT_EQ(onDisk.at("Check2"), "True");
-    EXPECT_EQ(onDisk.at("Last_Color"), "040216040");
-    const QSettings other(path(), QSettings::IniFormat);
-    EXPECT_EQ(other.value("Elsewhere/name").toStringList(), QStringList({"value", "with a comma"}));
-    EXPECT_EQ(other.value("Elsewhere/path").toString(), "C:\\dir");
-}
-
-// The store keeps the file it parsed at start; a save that can no longer reach the disk must
-// still report that it failed.
-TEST_F(SettingsFile, SaveThatCannotReachTheDiskFails) {
-    write(kSharedFile);
-    QtSettingsStore store;
-    Module1 module;
-    RunStartupCheck(store, module);
-    ASSERT_TRUE(QFile::remove(path()));
-    ASSERT_TRUE(QDir().mkdir(path()));
-    EXPECT_FALSE(SaveSettings(store, module));
-}
 
 } // namespace
 } // namespace quilvane

@@ -31,10 +31,7 @@ TEST(Form4Test, ShowsTagsAsLinesAndWritesLinesBackAsTags) {
     } rows[] = {
         {"Hello<br>World", "False", "Hello|World", "", "Hello<BR>World"},
         {"a<Br>b<bR>c<BR>", "True", "a|b|c|", "", "a<br>b<br>c<br>"},
-        {"", "False", "", "", ""},
         {"", "True", "", ":X, :Return, :Shift+Return, :Y", "x<br><br>y"},
-        {"a<br/>b<br class=\"z\">c", "False", "a<br/>b<br class=\"z\">c", ":Return",
-         "a<br/>b<br class=\"z\">c<BR>"},
         // Characters the box would take for new lines are marks, and come back unchanged, also
         // with a letter typed right after one; their look-alikes are plain characters.
         {"1\r2\n3\n\r4<br>", "True", "1#2#3##4|", ":5", "1\r2\n3\n\r4<br>5"},

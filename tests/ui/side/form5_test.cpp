@@ -22,15 +22,12 @@ std::string Shown(const Form5& w) {
     const auto bar = [](const QLineEdit* box, const QScrollBar* bar) {
         return box->text() + "/" + QString::number(bar->value());
     };
-    return QStringList{selected(w.Option1),
-                       bar(w.Text1, w.VScroll1),
-                       bar(w.Text2, w.VScroll2),
-                       selected(w.Option2),
-                       w.Check2->isChecked() ? "on" : "off",
-                       bar(w.Text3, w.VScroll3) + "/" + QString::number(w.VScroll3->maximum()),
-                       w.Text3->isEnabled() && w.VScroll3->isEnabled() ? "enabled" : "disabled",
-                       selected(w.Option3)}
-        .join(' ')
+    return QStringLiteral("%1 %2 %3 %4 %5 %6/%7 %8 %9")
+        .arg(selected(w.Option1), bar(w.Text1, w.VScroll1), bar(w.Text2, w.VScroll2),
+             selected(w.Option2), QString(w.Check2->isChecked() ? "on" : "off"),
+             bar(w.Text3, w.VScroll3), QString::number(w.VScroll3->maximum()),
+             QString(w.Text3->isEnabled() && w.VScroll3->isEnabled() ? "enabled" : "disabled"),
+             selected(w.Option3))
         .toStdString();
 }
 
@@ -64,25 +61,21 @@ struct MarqueeBench : Bench {
 };
 
 // A typed value goes into the tag as it stands, the bar staying; an emptied box gives its
-// default back. Every letter of the tag changes case, one character for one: a letter without a
-// one-character counterpart ("ß") stays. Reopened after Ok, the window shows every choice; after
+// default back. Every letter of the tag is a capital, one character for one: a letter without a
+// one-character capital ("ß") stays. Reopened after Ok, the window shows every choice; after
 // its close box, which stores nothing and restores the z-order as Ok does, the defaults.
 TEST(Form5Test, TheChoicesMakeTheTagAndAreKeptUntilTheCloseBox) {
     const struct {
         const char *what, *steps;
-        std::string tag, smallTag, reopened;
+        std::string tag, reopened;
     } rows[] = {
-        {"Ok at once", "Command1", kDefaultTag,
-         R"(<marquee direction = "left" scrollamount = "6" scrolldelay = "90" behavior = "scroll">)",
-         kDefaults},
+        {"Ok at once", "Command1", kDefaultTag, kDefaults},
         {"every choice",
          "Option1_1, Text1=150, Text2=, Option2_1, Check2, Option3_1, Text3=320, Command1",
          R"(<MARQUEE DIRECTION = "RIGHT" SCROLLAMOUNT = "6" SCROLLDELAY = "150" BEHAVIOR = "SLIDE" WIDTH = "320">)",
-         R"(<marquee direction = "right" scrollamount = "6" scrolldelay = "150" behavior = "slide" width = "320">)",
          "1 150/90 6/6 1 on 320/100/32767 enabled 1"},
         {"letters typed", "Check2, Text2=6é, Text1=ａ9, Text3=ß, Command1",
          R"(<MARQUEE DIRECTION = "LEFT" SCROLLAMOUNT = "6É" SCROLLDELAY = "Ａ9" BEHAVIOR = "SCROLL" WIDTH = "ß%">)",
-         R"(<marquee direction = "left" scrollamount = "6é" scrolldelay = "ａ9" behavior = "scroll" width = "ß%">)",
          "0 ａ9/90 6é/6 0 on ß/100/100 enabled 0"},
     };
     for (const auto& row : rows) {
@@ -100,8 +93,6 @@ TEST(Form5Test, TheChoicesMakeTheTagAndAreKeptUntilTheCloseBox) {
                 Act(w, "Option2_2, close box");
             });
         }
-        b.Do("komoji");
-        EXPECT_EQ(b.Tag(), row.smallTag);
         EXPECT_EQ(b.Topmost(), (std::vector<bool>{true, false, true, false, true, false, true}));
     }
 }

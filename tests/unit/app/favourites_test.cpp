@@ -48,11 +48,5 @@ TEST(Favourites, RewritesOnlyTheFaultySlots) {
     }
 }
 
-TEST(Favourites, OverwriteQuestionUsesFullWidthDigits) {
-    EXPECT_EQ(FullWidthDigits(10), "１０");
-    EXPECT_EQ(FullWidthDigits(7), "７");
-    EXPECT_EQ(OverwriteQuestionText(10), "お気に入りデータ １０ を書き換えます。よろしいですか？");
-}
-
 } // namespace
 } // namespace quilvane

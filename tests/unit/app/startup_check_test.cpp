@@ -10,29 +10,24 @@
 namespace quilvane {
 namespace {
 
-// A store whose reads throw, as a broken platform layer might.
-class ThrowingStore : public MemorySettingsStore {
-public:
+// A store of "key=text" pairs split by blanks, whose reads throw when `throwing`, as a broken
+// platform layer might. Change takes more pairs, a key without "=" being one to remove.
+struct Store : MemorySettingsStore {
     bool throwing = false;
     std::optional<std::string> read(std::string_view key) override {
-        if (throwing) {
-            throw std::runtime_error("unreadable");
+        return throwing ? throw std::runtime_error("unreadable") : MemorySettingsStore::read(key);
+    }
+    void Change(std::string_view changes) {
+        std::istringstream words{std::string(changes)};
+        for (std::string word; words >> word;) {
+            if (const auto equals = word.find('='); equals == std::string::npos) {
+                values.erase(word);
+            } else {
+                values[word.substr(0, equals)] = word.substr(equals + 1);
+            }
         }
-        return MemorySettingsStore::read(key);
     }
 };
-
-// "key=text" pairs split by blanks; a key without "=" is one to remove.
-void Change(MemorySettingsStore& store, std::string_view changes) {
-    std::istringstream words{std::string(changes)};
-    for (std::string word; words >> word;) {
-        if (const auto equals = word.find('='); equals == std::string::npos) {
-            store.values.erase(word);
-        } else {
-            store.values[word.substr(0, equals)] = word.substr(equals + 1);
-        }
-    }
-}
 
 // The current version and a value for every key, none of them a default.
 constexpr auto kValidStore =
@@ -40,21 +35,6 @@ constexpr auto kValidStore =
     "font=Arial Last_Color=040216040 fav1=001002011 fav2=001002012 fav3=001002013 "
     "fav4=001002014 fav5=001002015 fav6=001002016 fav7=001002017 fav8=001002018 "
     "fav9=001002019 fav10=001002020";
-
-// Every default, in the order of the keys.
-constexpr auto kAllDefaults =
-    "top=0 left=0 Check1=False Check2=True Check3=True Check4=False Check5=False ver=2.8 "
-    "font=なし Last_Color=128128128 fav1=000000000 fav2=255000000 fav3=000255000 "
-    "fav4=000000255 fav5=255255000 fav6=000255255 fav7=255000255 fav8=255255255 "
-    "fav9=128060255 fav10=040216040";
-
-std::string Joined(const std::vector<std::pair<std::string, std::string>>& writes) {
-    std::string text;
-    for (const auto& [key, value] : writes) {
-        text.append(text.empty() ? "" : " ").append(key).append("=").append(value);
-    }
-    return text;
-}
 
 // The settings variables from reg_top to reg_Last_Color, options as 1 and 0.
 std::string Variables(const Module1& m) {
@@ -83,8 +63,8 @@ constexpr auto kNone = StartupMessage::None;
 
 const StoreCase kStoreCases[] = {
     {"valid store", Start::Valid, "", "", kNone, "1200 3000 10011 2.8 Arial 040216040"},
-    {"first run", Start::Empty, "", kAllDefaults, kWritten, "0 0 01100 2.8 なし 128128128"},
-    {"every read throws, no write lands", Start::Throwing, "", kAllDefaults, kWritten,
+    {"first run", Start::Empty, "", kFirstStartValues, kWritten, "0 0 01100 2.8 なし 128128128"},
+    {"every read throws, no write lands", Start::Throwing, "", kFirstStartValues, kWritten,
      "0 0 01100 2.8 なし 128128128", true},
     {"older version", Start::Valid, "ver=2.5", "ver=2.8", kWritten},
     {"bad truth value", Start::Valid, "Check2=yes", "Check2=True", kRestored},
@@ -103,9 +83,9 @@ const StoreCase kStoreCases[] = {
 TEST(StartupCheck, RepairsExactlyTheUnusableKeysInKeyOrder) {
     for (const StoreCase& row : kStoreCases) {
         SCOPED_TRACE(row.name);
-        ThrowingStore store;
-        Change(store, row.start == Start::Valid ? kValidStore : "");
-        Change(store, row.changes);
+        Store store;
+        store.Change(row.start == Start::Valid ? kValidStore : "");
+        store.Change(row.changes);
         store.throwing = row.start == Start::Throwing;
         store.failWrites = row.failWrites;
         Module1 module;
@@ -113,7 +93,11 @@ TEST(StartupCheck, RepairsExactlyTheUnusableKeysInKeyOrder) {
         RereadSettings(store, module);
         EXPECT_EQ(result.message, row.message);
         EXPECT_EQ(result.repairsWritten, !row.failWrites);
-        EXPECT_EQ(Joined(store.writes), row.writes);
+        std::string writes;
+        for (const auto& [key, value] : store.writes) {
+            writes.append(writes.empty() ? "" : " ").append(key + "=" + value);
+        }
+        EXPECT_EQ(writes, row.writes);
         if (row.variables) {
             EXPECT_EQ(Variables(module), row.variables);
         }

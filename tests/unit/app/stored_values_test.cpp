@@ -60,12 +60,5 @@ TEST(StoredValues, ConversionsOfStoredTexts) {
     }
 }
 
-TEST(StoredValues, WrittenForms) {
-    EXPECT_EQ(TruthText(true), "True");
-    EXPECT_EQ(TruthText(false), "False");
-    EXPECT_EQ(WholeNumberText(-2147483648), "-2147483648");
-    EXPECT_EQ(WholeNumberText(1230), "1230");
-}
-
 } // namespace
 } // namespace quilvane

@@ -12,8 +12,6 @@ std::string Joined(const MarqueeAttributes& a) {
 TEST(MarqueeAttributesFromChoices, WritesOneQuotedAttributePerChoice) {
     const std::pair<MarqueeChoices, const char*> rows[] = {
         // direction, stop time, amount, behaviour, width ticked, width, percent
-        {{0, "90", "6", 0, false, "100", true},
-         R"( direction = "left" scrollamount = "6" scrolldelay = "90" behavior = "scroll")"},
         {{1, "150", "-3", 1, true, "320", false},
          R"( direction = "right" scrollamount = "-3" scrolldelay = "150" behavior = "slide" width = "320")"},
         {{0, "1\"0", " a ", 2, true, "100", true},

@@ -110,22 +110,6 @@ start_weston() {
     focus "$(x xdotool search --class "Weston Compositor" | head -n1)"
 }
 
-# start_portal ANSWER...: a private session bus with a stand-in for the desktop portal, which
-# answers each colour pick with the next ANSWER ("R,G,B" fractions 0..1, or cancel). Debian's
-# python3 has the bus modules; the PATH's may not.
-start_portal() {
-    printf '<busconfig><type>session</type><listen>unix:path=%s</listen><policy context="default"><allow send_destination="*"/><allow receive_sender="*"/><allow own="*"/></policy></busconfig>\n' \
-        "$TMP/bus" >"$TMP/bus.conf"
-    dbus-daemon --config-file="$TMP/bus.conf" --nofork >"$TMP/bus.log" 2>&1 &
-    SERVERS+=($!)
-    wait_for "the private session bus" test -S "$TMP/bus"
-    DBUS_SESSION_BUS_ADDRESS="unix:path=$TMP/bus" /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/portal_stand_in.py" \
-        "$@" >"$TMP/portal.log" 2>&1 &
-    PORTAL_PID=$!
-    SERVERS+=("$PORTAL_PID")
-    wait_for "the stand-in portal on the bus" grep -qx ready "$TMP/portal.log"
-}
-
 # start_program CONFIG_DIR: runs quilvane on that settings folder as the session starts it; in X11
 # it does not ignore Ctrl+C (SIGINT), as a program a terminal starts in the foreground.
 start_program() {

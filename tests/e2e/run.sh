@@ -64,11 +64,18 @@ step_close() {
 step_paint() { x xsetroot -solid "$1"; }
 # mouse X Y [BUTTON]: the pointer moves to X, Y on the screen, and clicks BUTTON there.
 step_mouse() { x xdotool mousemove "$1" "$2" ${3:+click "$3"}; }
-# portal ANSWER...: the session has a stand-in desktop portal answering colour picks (lib.sh);
-# answered: it has given every answer and ended.
-step_portal() { start_portal "$@"; }
-portal_gone() { ! kill -0 "$PORTAL_PID" 2>/dev/null; }
-step_answered() { wait_for "the stand-in portal to give every answer" portal_gone; }
+
+# portal ANSWER...: a stand-in desktop portal on the private session bus the program is given
+# answers its colour picks, each with the next ANSWER ("R,G,B" fractions 0..1, or cancel);
+# answered: it has given the last answer and ended. Debian's python3 has the bus modules.
+step_portal() {
+    SERVERS+=("$(dbus-daemon --session --address="unix:path=$TMP/bus" --fork --print-pid)")
+    DBUS_SESSION_BUS_ADDRESS="unix:path=$TMP/bus" /usr/bin/python3 "$(dirname "$0")/portal_stand_in.py" \
+        "$@" >"$TMP/portal.log" 2>&1 &
+    SERVERS+=($!) PORTAL=$!
+    wait_for "the stand-in portal on the bus" grep -qx ready "$TMP/portal.log"
+}
+step_answered() { wait_for "the stand-in portal's last answer" eval "! kill -0 $PORTAL"; }
 
 # save MARKUP: Ctrl+S puts exactly MARKUP on the clipboard, which held another program's text.
 step_save() {

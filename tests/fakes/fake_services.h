@@ -89,27 +89,16 @@ struct FakeScreen : Screen {
     QList<QRect> geometries() override { return screens; }
 };
 
-// Answers a probe at once with `available`; a pick shows each of `hovered` under the pointer,
-// runs `whilePicking` and ends with `picked` (nothing: cancelled).
+// Answers that no pick can be made (a pick asked for still runs); keeps a pick's callbacks for
+// the test to call: `preview` with a colour under the pointer, `done` with the pick's end.
 struct FakeScreenPicker : ScreenPicker {
-    bool available = true;
-    int probes = 0;
-    std::vector<Rgb> hovered;
-    std::function<void()> whilePicking;
-    std::optional<Rgb> picked;
-    void probe(std::function<void(bool)> answer) override {
-        ++probes;
-        answer(available);
-    }
-    void pick(QWidget&, std::function<void(Rgb)> preview,
-              std::function<void(std::optional<Rgb>)> done) override {
-        for (const Rgb colour : hovered) {
-            preview(colour);
-        }
-        if (whilePicking) {
-            whilePicking();
-        }
-        done(picked);
+    std::function<void(Rgb)> preview;
+    std::function<void(std::optional<Rgb>)> done;
+    void probe(std::function<void(bool)> answer) override { answer(false); }
+    void pick(QWidget&, std::function<void(Rgb)> hovered,
+              std::function<void(std::optional<Rgb>)> ended) override {
+        preview = std::move(hovered);
+        done = std::move(ended);
     }
 };
 

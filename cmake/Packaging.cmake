@@ -3,7 +3,8 @@
 #   bin/quilvane                launcher script
 #   lib/quilvane/quilvane       the program, with its help page QV.html beside it
 #   share/applications/quilvane.desktop
-#   share/icons/hicolor/{scalable,32x32}/apps/quilvane.{svg,png}
+#   share/icons/hicolor/{scalable,16x16 .. 256x256}/apps/quilvane.{svg,png}
+#   share/doc/quilvane/copyright
 include(GNUInstallDirs)
 
 # Installing (and so cpack) takes what is built instead of first building every target, tests and
@@ -28,6 +29,12 @@ install(FILES resources/quilvane.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/ap
 install(FILES resources/quilvane.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES resources/quilvane.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps)
+foreach(size 16 24 48 64 128 256)
+  install(FILES resources/icons/quilvane-${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME quilvane.png)
+endforeach()
+# Every Debian package carries its copyright file, in the machine-readable format.
+install(FILES resources/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quilvane)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quilvane)
@@ -56,7 +63,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window texts are Japanese: without a CJK face they show as boxes. The IPA faces keep the
 # designed widths; the help command opens its page through xdg-open.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland, fonts-ipafont-gothic | fonts-noto-cjk")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# xclip (X11) and wl-copy (Wayland) keep the markup on the clipboard after the program ends on a
+# desktop without a clipboard manager.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, xclip, wl-clipboard")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

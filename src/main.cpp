@@ -1,4 +1,5 @@
 #include "app/module1.h"
+#include "platform/clipboard_keeper.h"
 #include "platform/qt_screen_picker.h"
 #include "platform/qt_services.h"
 #include "platform/qt_settings_store.h"
@@ -8,6 +9,7 @@
 #include "ui/main/main_procedure.h"
 
 #include <QApplication>
+#include <memory>
 
 int main(int argc, char** argv) {
     const bool platformChosen = quilvane::PreferXWaylandForWindowPlacement();
@@ -27,8 +29,23 @@ int main(int argc, char** argv) {
     quilvane::Services services{store, messages, order, shell, sleep, clipboard, screen, picker};
     quilvane::Module1 module;
 
-    const auto form = quilvane::Main(module, services);
-    quilvane::Form1& mainWindow = *form;
-    quilvane::WatchSessionEndSignals(mainWindow, [&mainWindow] { mainWindow.EndSession(); });
-    return QApplication::exec();
+    // The system may end the session while the start-up message is still up: before the main
+    // window exists the program ends at once, with nothing to save beyond the repairs.
+    std::unique_ptr<quilvane::Form1> form;
+    bool endedAtStart = false;
+    quilvane::WatchSessionEndSignals(application, [&form, &endedAtStart] {
+        if (form != nullptr) {
+            form->EndSession();
+        } else {
+            endedAtStart = true;
+            QCoreApplication::exit(0); // closes the message
+        }
+    });
+    form = quilvane::Main(module, services, [&endedAtStart] { return endedAtStart; });
+    if (form == nullptr) {
+        return 0;
+    }
+    const int status = QApplication::exec();
+    quilvane::KeepClipboardAfterExit();
+    return status;
 }

@@ -20,24 +20,81 @@ namespace quilvane {
 
 namespace {
 
-QMessageBox::Icon IconOf(int style) {
+// The box's icon, and what a screen reader says for it.
+struct BoxIcon {
+    QMessageBox::Icon icon;
+    const char* name;
+};
+
+BoxIcon IconOf(int style) {
     switch (style & message_style::kIconMask) {
     case message_style::kCritical:
-        return QMessageBox::Critical;
+        return {QMessageBox::Critical, "Error"};
     case message_style::kQuestion:
-        return QMessageBox::Question;
+        return {QMessageBox::Question, "Question"};
     case message_style::kInformation:
-        return QMessageBox::Information;
+        return {QMessageBox::Information, "Information"};
     default:
-        return QMessageBox::NoIcon;
+        return {QMessageBox::NoIcon, ""};
     }
 }
+
+// Asks for the band on the native window, the widget's copy of the flags kept in step; unlike
+// QWidget::setWindowFlag it neither hides, recreates nor moves the window.
+void SetBand(QWidget& window, QWindow& handle, bool topmost) {
+    Qt::WindowFlags flags = window.windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, topmost);
+    window.overrideWindowFlags(flags);
+    handle.setFlags(flags);
+}
+
+// Keeps the band asked for while the window is not yet on the screen and asks for it once the
+// window manager has mapped the window, as a change at run time does: a window that maps
+// already on top stays in the band for good under some managers (icewm).
+class BandAfterFirstMap final : public QObject {
+public:
+    static constexpr const char* kName = "quilvane_band_after_first_map";
+
+    explicit BandAfterFirstMap(QWidget& window) : QObject(&window), window_(window) {
+        setObjectName(QLatin1String(kName));
+        // The native window exists from the first showing on.
+        if (QWindow* handle = window.windowHandle()) {
+            handle->installEventFilter(this);
+        } else {
+            window.installEventFilter(this);
+        }
+    }
+
+    bool topmost = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        QWindow* handle = window_.windowHandle();
+        if (watched == &window_ && event->type() == QEvent::Show && handle != nullptr) {
+            window_.removeEventFilter(this);
+            handle->installEventFilter(this);
+        } else if (watched == handle && event->type() == QEvent::Expose && handle->isExposed()) {
+            handle->removeEventFilter(this);
+            setObjectName(QString());
+            SetBand(window_, *handle, topmost);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget& window_;
+};
 
 } // namespace
 
 int QtMessageBox::show(QWidget* owner, const QString& text, const QString& title, int style) {
     // An owned box stays in front of its owner, also when the owner is always on top.
-    QMessageBox box(IconOf(style), title, text, QMessageBox::NoButton, owner);
+    const BoxIcon icon = IconOf(style);
+    QMessageBox box(icon.icon, title, text, QMessageBox::NoButton, owner);
+    if (auto* picture = box.findChild<QWidget*>(QStringLiteral("qt_msgboxex_icon_label"))) {
+        picture->setAccessibleName(QLatin1String(icon.name));
+    }
     if ((style & message_style::kButtonsMask) == message_style::kYesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton((style & message_style::kSecondButtonDefault) != 0 ? QMessageBox::No
@@ -51,14 +108,17 @@ int QtMessageBox::show(QWidget* owner, const QString& text, const QString& title
 }
 
 void QtWindowOrder::setTopmost(QWidget& window, bool topmost) {
-    Qt::WindowFlags flags = window.windowFlags();
-    flags.setFlag(Qt::WindowStaysOnTopHint, topmost);
-    if (QWindow* handle = window.windowHandle()) {
-        window.overrideWindowFlags(flags);
-        handle->setFlags(flags);
-    } else {
-        window.setWindowFlags(flags);
+    QWindow* handle = window.windowHandle();
+    if (handle != nullptr && handle->isExposed()) {
+        SetBand(window, *handle, topmost);
+        return;
     }
+    auto* pending = static_cast<BandAfterFirstMap*>(window.findChild<QObject*>(
+        QLatin1String(BandAfterFirstMap::kName), Qt::FindDirectChildrenOnly));
+    if (pending == nullptr) {
+        pending = new BandAfterFirstMap(window);
+    }
+    pending->topmost = topmost;
 }
 
 bool QtShell::openDocument(const QString& path) {

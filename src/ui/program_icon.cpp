@@ -11,7 +11,13 @@ namespace quilvane {
 QIcon ProgramIcon() {
     static const bool registered = (RegisterProgramResources(), true);
     (void)registered;
-    return QIcon(QStringLiteral(":/quilvane.png"));
+    // Every size a desktop asks for (taskbars, Alt+Tab, high-DPI screens), drawn from the one
+    // picture, so no size is a blurred scaling of another.
+    QIcon icon(QStringLiteral(":/quilvane.png"));
+    for (const int size : {16, 24, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/quilvane-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
 }
 
 } // namespace quilvane

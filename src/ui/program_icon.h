@@ -4,7 +4,7 @@
 
 namespace quilvane {
 
-// The program's 32 x 32 icon, which every window carries.
+// The program's icon at 16, 24, 32, 48, 64, 128 and 256 pixels, which every window carries.
 QIcon ProgramIcon();
 
 } // namespace quilvane

@@ -86,10 +86,13 @@ begin() {
 }
 
 # Openbox with an empty configuration folder (the system's defaults), managing the screen.
-start_openbox() {
-    XDG_CONFIG_HOME="$TMP/openbox" openbox --sm-disable >"$TMP/openbox.log" 2>&1 &
+start_wm() {
+    case $1 in
+    openbox) XDG_CONFIG_HOME="$TMP/openbox" openbox --sm-disable ;;
+    icewm) ICEWM_PRIVCFG="$TMP/icewm" icewm ;;
+    esac >"$TMP/$1.log" 2>&1 &
     SERVERS+=($!)
-    wait_for "openbox to manage the screen" eval "x xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+    wait_for "$1 to manage the screen" eval "x xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
 }
 
 # A Wayland session: weston as a window on the Xvfb (its headless backend passes no synthetic

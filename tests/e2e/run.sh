@@ -10,6 +10,8 @@
 source "$(dirname "$0")/lib.sh"
 
 readonly GROUP=$1 PROGRAM=$2 SELECTED=" ${*:3} "
+# The window managers share their scenarios.
+[[ $GROUP != openbox && $GROUP != icewm ]] || SCENARIOS=wm
 declare -A COPY_WINDOWS=() # the windows of the copies kept
 
 # store [empty | KEY=VALUE...]: the settings folder, empty or holding a valid store (the
@@ -45,9 +47,10 @@ step_start() {
 
 step_type() { focus && xdo type --delay 10 "$1"; }
 
-# open TITLE KEY...: the keys open the program's window TITLE, which takes the keys next.
+# open TITLE [KEY...]: the keys (or the step before) open the program's window TITLE, which takes
+# the keys next.
 step_open() {
-    step_keys "${@:2}"
+    (($# < 2)) || step_keys "${@:2}"
     wait_for "a window titled '$1'" window_shown "$1"
     WINDOWS+=("$(windows_titled "$1" | head -n1)")
 }
@@ -95,6 +98,41 @@ step_exit() {
 step_signal() {
     kill -s "$1" "$APP_PID"
     step_ended
+}
+
+# interrupt SIGNAL MESSAGE: SIGNAL comes while the start-up message titled MESSAGE is up.
+step_interrupt() {
+    start_program "$CONFIG"
+    expect_only_window "$2"
+    step_signal "$1"
+}
+
+# kept MARKUP: after the program ended, the clipboard still holds MARKUP; once another program
+# takes the clipboard, what kept it has ended.
+keeper_runs() { pgrep -f '(^|/)xclip -selection clipboard -in$' | xargs -r ps -o stat= -p | grep -qv Z; }
+step_kept() {
+    step_clipboard "$1"
+    keeper_runs || fail "no keeper serves the clipboard"
+    step_foreign e2e-marker
+    wait_for "the keeper to end" eval '! keeper_runs'
+}
+
+# front TITLE: the window TITLE belongs to the main window and stands above it.
+step_front() {
+    local window stacking
+    window=$(windows_titled "$1" | head -n1)
+    x xprop -id "$window" WM_TRANSIENT_FOR | grep -qw "$(printf '0x%x' "${WINDOWS[0]}")" ||
+        fail "'$1' does not belong to the main window: $(x xprop -id "$window" WM_TRANSIENT_FOR)"
+    stacking=$(x xprop -root _NET_CLIENT_LIST_STACKING | tr -d ',' | tr ' ' '\n' | grep '^0x')
+    [[ "$(grep -nx "$(printf '0x%x' "$window")" <<<"$stacking" | cut -d: -f1)" -gt \
+        "$(grep -nx "$(printf '0x%x' "${WINDOWS[0]}")" <<<"$stacking" | cut -d: -f1)" ]] ||
+        fail "'$1' stands below the main window"
+}
+
+# icons SIZE...: the main window offers the desktop its icon at these sizes.
+step_icons() {
+    [[ "$(x xprop -len 4000000 -id "${WINDOWS[0]}" _NET_WM_ICON | grep -o 'Icon ([0-9]*' | cut -c7- | sort -n | tr '\n' ' ')" == "$* " ]] ||
+        fail "the window's icons: $(x xprop -len 4000000 -id "${WINDOWS[0]}" _NET_WM_ICON | grep -o 'Icon ([^)]*)' | tr '\n' ' ')"
 }
 
 # settings [defaults] KEY=VALUE...: the stored values; with defaults, every key stored exactly once
@@ -199,9 +237,9 @@ end_scenario() {
 }
 
 case $GROUP in
-openbox) begin openbox && start_openbox ;;
-x11) begin xsetroot ;;
+openbox | icewm) begin "$GROUP" && start_wm "$GROUP" ;;
 wayland) begin weston Xwayland wl-paste dbus-daemon && start_weston ;;
+x11) begin xsetroot ;;
 package) begin dpkg-deb desktop-file-validate ;;
 *) begin ;;
 esac
@@ -217,5 +255,5 @@ while IFS= read -r line; do
         log "  $line"
         run_step "$line"
     fi
-done <"$(dirname "$0")/$GROUP.scenarios"
+done <"$(dirname "$0")/${SCENARIOS:-$GROUP}.scenarios"
 end_scenario

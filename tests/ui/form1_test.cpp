@@ -247,6 +247,22 @@ TEST(Form1Test, TabBarsKeysAndTheWheel) {
     }
 }
 
+// The wheel over a size or face box without the focus leaves it alone; with the focus it steps.
+TEST(Form1Test, WheelStepsOnlyTheFocusedBox) {
+    for (const char* name : {"Combo1", "Combo2"}) {
+        SCOPED_TRACE(name);
+        Bench b;
+        b.Start();
+        auto& box = b.Control<QComboBox>(name);
+        TurnWheel(box, {0, -120});
+        EXPECT_EQ(box.currentIndex(), 0);
+        EXPECT_TRUE(b["Text1"].hasFocus());
+        box.setFocus();
+        TurnWheel(box, {0, -120});
+        EXPECT_EQ(box.currentIndex(), 1);
+    }
+}
+
 // Two screens side by side, the second one shorter: a stored position partly on either screen
 // is kept; one wholly off both, also inside their bounding box, opens at the origin. The
 // placement commands go to the edges and back there.

@@ -1,5 +1,6 @@
 // All five windows as a user first sees them: every framed window carries the program's icon, a
 // screen reader can name every control, and the face list is as wide as its longest name.
+#include "platform/qt_services.h"
 #include "ui/favourites/form3.h"
 #include "ui/program_icon.h"
 #include "ui/side/form2.h"
@@ -11,6 +12,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -59,9 +61,36 @@ TEST(LooksTest, IconsAndNamesForScreenReaders) {
     }
     names << SpokenName(*favourites.Command2[10]) << SpokenName(*favourites.Command3[1])
           << SpokenName(*favourites.Color[0]);
-    EXPECT_EQ(names, QStringList({"R", "G", "B", "CODE", "STRING", "FACE", "SIZE", "AddSave",
-                                  "Call 10", "Save 1", "Color Now"}));
+    EXPECT_EQ(names, QStringList({"Red", "Green", "Blue", "CODE", "STRING", "FACE", "SIZE",
+                                  "AddSave", "Call 10", "Save 1", "Color Now"}));
     EXPECT_EQ(SpokenName(*marquee.VScroll2), SpokenName(*marquee.Label2));
+    // A slot's colour is the description of its buttons; the "Now" colour is its frame's.
+    const auto description = [](QWidget* control) {
+        return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Description);
+    };
+    EXPECT_EQ(QStringList({description(favourites.Command2[3]), description(favourites.Command3[3]),
+                           description(favourites.Frame1)}),
+              QStringList({"Red 0, Green 255, Blue 0", "Red 0, Green 255, Blue 0",
+                           "Red 128, Green 128, Blue 128"}));
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(&b["Label10"])->state().invisible);
+    QList<int> sides;
+    for (const QSize size : ProgramIcon().availableSizes()) {
+        sides.append(size.width());
+    }
+    std::ranges::sort(sides);
+    EXPECT_EQ(sides, QList<int>({16, 24, 32, 48, 64, 128, 256}));
+}
+
+// A message box's icon is named as what it means.
+TEST(LooksTest, MessageIconsAreNamed) {
+    for (const auto& [style, name] : {std::pair{16, "Error"}, std::pair{36, "Question"}}) {
+        QTimer::singleShot(0, [name = name] {
+            QWidget& box = *QApplication::activeModalWidget();
+            EXPECT_EQ(SpokenName(Get(box, "qt_msgboxex_icon_label")), name);
+            box.close();
+        });
+        QtMessageBox().show(nullptr, "text", "title", style);
+    }
 }
 
 TEST(LooksTest, FaceListIsAsWideAsItsLongestName) {

@@ -159,6 +159,18 @@ void Form3::ShowRow(int row, Rgb colour) {
     R[row]->setText(QString::number(colour.red));
     G[row]->setText(QString::number(colour.green));
     B[row]->setText(QString::number(colour.blue));
+    // The values sit in labels that take no focus: moving with Tab, a screen reader user learns
+    // what a row holds from the description of its buttons (the "Now" row from its frame).
+    const QString described = QStringLiteral("Red %1, Green %2, Blue %3")
+                                  .arg(colour.red)
+                                  .arg(colour.green)
+                                  .arg(colour.blue);
+    Command2[row]->setAccessibleDescription(described);
+    Command3[row]->setAccessibleDescription(described);
+    Color[row]->setAccessibleDescription(described);
+    if (row == 0) {
+        Frame1->setAccessibleDescription(described);
+    }
     QPalette palette = Color[row]->palette();
     palette.setColor(QPalette::Window, QColor(colour.red, colour.green, colour.blue));
     Color[row]->setPalette(palette);

@@ -48,10 +48,10 @@ QLabel* ChannelValue(QWidget* parent, const char* name, const char* caption, int
     return label;
 }
 
-// `letter` names the bar for screen readers, as the letter beside it does for the eye.
-QScrollBar* ChannelBar(QWidget* parent, const char* name, const char* letter, int top) {
+// `channel` names the bar for screen readers, as the letter beside it does for the eye.
+QScrollBar* ChannelBar(QWidget* parent, const char* name, const char* channel, int top) {
     auto* bar = PlaceControl(new ValueScrollBar(Qt::Horizontal, parent), name, 600, top, 2055, 255);
-    bar->setAccessibleName(QLatin1String(letter));
+    bar->setAccessibleName(QLatin1String(channel));
     bar->setRange(0, 255);
     bar->setSingleStep(1);
     bar->setPageStep(10);
@@ -102,13 +102,13 @@ void Form1::CreateControls() {
     layout()->setSizeConstraint(QLayout::SetFixedSize); // a fixed single-line border
 
     Label5 = ColourLetter(client, "Label5", "R", 120, Channel::Red);
-    HScroll1 = ChannelBar(client, "HScroll1", "R", 120);
+    HScroll1 = ChannelBar(client, "HScroll1", "Red", 120);
     Label1 = ChannelValue(client, "Label1", "0", 2640, 120, 615, Channel::Red);
     Label6 = ColourLetter(client, "Label6", "G", 480, Channel::Green);
-    HScroll2 = ChannelBar(client, "HScroll2", "G", 480);
+    HScroll2 = ChannelBar(client, "HScroll2", "Green", 480);
     Label2 = ChannelValue(client, "Label2", "55", 2640, 480, 615, Channel::Green);
     Label7 = ColourLetter(client, "Label7", "B", 840, Channel::Blue);
-    HScroll3 = ChannelBar(client, "HScroll3", "B", 840);
+    HScroll3 = ChannelBar(client, "HScroll3", "Blue", 840);
     // Wider to the left than the design (2760, 495) so that "255" in the installed face is not cut
     // off; the text is right-aligned and the label transparent, so nothing else moves.
     Label3 = ChannelValue(client, "Label3", "255", 2640, 840, 615, Channel::Blue);
@@ -123,6 +123,8 @@ void Form1::CreateControls() {
     Command7 = Captioned<QPushButton>(client, "Command7", "&Random", 9.75, 3600, 800, 855, 375);
 
     Label10 = Captioned<QLabel>(client, "Label10", "STRING", 12, 120, 1365, 855, 255);
+    // Covered by String, it shows nothing; hidden, screen readers leave it out too.
+    Label10->hide();
     Command5 = Captioned<QPushButton>(client, "Command5", "S&tring", 12, 120, 1320, 855, 375);
     Text1 = PlaceControl(new QLineEdit(client), "Text1", 1080, 1320, 3495, 345);
     Text1->setAccessibleName(Label10->text()); // the design's caption of the box, under String

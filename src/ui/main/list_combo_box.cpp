@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 namespace quilvane {
 
@@ -10,6 +11,8 @@ ListComboBox::ListComboBox(QWidget* parent) : QComboBox(parent) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr); // no inline completion: the typed text is what the markup gets
+    // The wheel alone never takes the focus.
+    setFocusPolicy(Qt::StrongFocus);
     // When editing ends (focus leaves, Enter), Qt's combo box would turn a typed text that reads
     // like a list item into that item; a typed text stays typed until the user picks an item.
     disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
@@ -51,6 +54,14 @@ void ListComboBox::showPopup() {
                               list->verticalScrollBar()->sizeHint().width());
     }
     QComboBox::showPopup();
+}
+
+void ListComboBox::wheelEvent(QWheelEvent* event) {
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
 }
 
 } // namespace quilvane

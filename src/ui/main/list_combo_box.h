@@ -23,6 +23,11 @@ public:
     void WidenListToItems();
     void showPopup() override;
 
+protected:
+    // Over an unfocused box the wheel does nothing, so that the markup never takes a size or a
+    // face the user did not pick; with the focus in the box it steps through the list.
+    void wheelEvent(QWheelEvent* event) override;
+
 private:
     bool typed_ = false;
     bool widenOnOpen_ = false;

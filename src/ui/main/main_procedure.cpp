@@ -7,7 +7,8 @@
 
 namespace quilvane {
 
-std::unique_ptr<Form1> Main(Module1& module, Services& services) {
+std::unique_ptr<Form1> Main(Module1& module, Services& services,
+                            const std::function<bool()>& sessionEnded) {
     const StartupCheckResult check = RunStartupCheck(services.store, module);
     // A repair that could not be written is not reported as done: the user learns instead
     // that the settings are not being kept.
@@ -15,6 +16,9 @@ std::unique_ptr<Form1> Main(Module1& module, Services& services) {
                                               : std::optional(kStoreUnwritableMessage);
     if (message) {
         ShowMessage(services.messages, nullptr, *message);
+        if (sessionEnded()) {
+            return nullptr;
+        }
     }
     RereadSettings(services.store, module);
     auto form = std::make_unique<Form1>(module, services);

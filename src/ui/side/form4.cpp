@@ -39,7 +39,7 @@ Form4::Form4(MainWindowLink& main) : SideWindow(main) {
 }
 
 void Form4::CreateControls() {
-    Text1 = PlaceControl(new QPlainTextEdit(this), "Text1", 120, 120, 4455, 1305);
+    Text1 = PlaceControl(new LongTextBox(this), "Text1", 120, 120, 4455, 1305);
     Text1->setFont(UiFont(Face::PGothic, 11.25));
     Text1->setAccessibleName(QStringLiteral("STRING")); // the main window's text, on several lines
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -4,10 +4,12 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
+#include <QMimeData>
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <array>
 
 namespace quilvane {
@@ -102,11 +104,15 @@ void LoadLongText(QTextDocument& document, const QString& mainText) {
     cursor.insertText(text.sliced(copied));
 }
 
-QString LongTextFromEditing(const QTextDocument& document, bool small) {
+namespace {
+
+// The document's characters: every new line `newLine`, every mark its character again. A line
+// separator the user made (Shift+Enter) is a new line like Enter's.
+QString Characters(const QTextDocument& document, const QString& newLine) {
     QString text;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         if (block != document.begin()) {
-            text += kLineBreak;
+            text += newLine;
         }
         for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
             const QTextCharFormat format = fragment.fragment().charFormat();
@@ -116,11 +122,26 @@ QString LongTextFromEditing(const QTextDocument& document, bool small) {
                 text += QString(part.size(),
                                 QChar(static_cast<char16_t>(format.intProperty(kMarkedCharacter))));
             } else {
-                text += QString(part).replace(QChar::LineSeparator, kLineBreak);
+                text += QString(part).replace(QChar::LineSeparator, newLine);
             }
         }
     }
-    return QString::fromStdString(LineBreaksToTags(text.toStdString(), small));
+    return text;
+}
+
+} // namespace
+
+QString LongTextFromEditing(const QTextDocument& document, bool small) {
+    return QString::fromStdString(
+        LineBreaksToTags(Characters(document, kLineBreak).toStdString(), small));
+}
+
+QMimeData* LongTextBox::createMimeDataFromSelection() const {
+    QTextDocument selection;
+    QTextCursor(&selection).insertFragment(textCursor().selection());
+    auto* data = new QMimeData;
+    data->setText(Characters(selection, QStringLiteral("\n")));
+    return data;
 }
 
 } // namespace quilvane

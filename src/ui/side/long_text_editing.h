@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPlainTextEdit>
 #include <QString>
 #include <QTextObjectInterface>
 
@@ -29,6 +30,17 @@ public:
                          const QTextFormat& format) override;
     void drawObject(QPainter* painter, const QRectF& rect, QTextDocument* document,
                     int positionInDocument, const QTextFormat& format) override;
+};
+
+// The long text box. Copying puts the characters on the clipboard, each mark as the character
+// it stands for (the object character behind a mark would be an invisible stray in a page).
+class LongTextBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    QMimeData* createMimeDataFromSelection() const override;
 };
 
 // Fills `document` with the main window's text: every line-break tag, in any letter case, a new

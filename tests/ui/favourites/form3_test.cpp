@@ -17,8 +17,9 @@ QString Row(const Form3& form, int row) {
 }
 
 // The other slots keep their colours, shown without leading zeros; a tenth character is ignored.
-// The message comes once the main window has left the always-on-top band, in front of the
-// favourites window; an unwritable store is reported as such, not as restored.
+// The message comes once the main window has left the always-on-top band, in front of the main
+// window (the favourites window is not shown yet); an unwritable store is reported as such, not
+// as restored.
 TEST(Form3Test, FaultySlotIsRepairedAloneWithOneMessage) {
     // A missing key reads as the empty text.
     for (const auto& [stored, message] :
@@ -40,7 +41,7 @@ TEST(Form3Test, FaultySlotIsRepairedAloneWithOneMessage) {
             EXPECT_EQ(Row(form, 4) + " " + Row(form, 5) + " " + Row(form, 6),
                       "128,60,255 #803cff 255,255,0 #ffff00 7,0,255 #0700ff");
             EXPECT_EQ(b.Messages(), std::vector<std::string>{message});
-            EXPECT_EQ(b.fakes.messages.owners.at(0), &form);
+            EXPECT_EQ(b.fakes.messages.owners.at(0), b.main.get());
             Act(form, "Command1");
         });
         EXPECT_EQ(topmostAtMessage, (std::vector<bool>{true, false}));

@@ -37,6 +37,9 @@ TEST(Form4Test, ShowsTagsAsLinesAndWritesLinesBackAsTags) {
         {"1\r2\n3\n\r4<br>", "True", "1#2#3##4|", ":5", "1\r2\n3\n\r4<br>5"},
         {"x\u2028y\u2029z\uFDD0\r", "False", "x#y#z##", ":W", "x\u2028y\u2029z\uFDD0\rw"},
         {"\u240D\u240A\uFFFC", "False", "\u240D\u240A\uFFFC", "", "\u240D\u240A\uFFFC"},
+        // A copied mark is the character it stands for; pasted, a line end is a line break.
+        {"a\rb\u2028c<br>d", "False", "a#b#c|d", ":Ctrl+A, :Ctrl+C, :Ctrl+End, :Ctrl+V",
+         "a\rb\u2028c<BR>da<BR>b<BR>c<BR>d"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.main);

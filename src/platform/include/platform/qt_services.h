@@ -10,7 +10,8 @@ public:
 };
 
 // Flips the always-on-top flag on the native window without recreating it, so the window is
-// neither hidden nor moved. On X11 the window manager honours it; Wayland has no such request.
+// neither hidden nor moved; asked before the window is first on the screen, the flag is set
+// once it is. On X11 the window manager honours it; Wayland has no such request.
 class QtWindowOrder final : public WindowOrder {
 public:
     void setTopmost(QWidget& window, bool topmost) override;

@@ -6,6 +6,7 @@ and ends after its last answer."""
 import sys
 
 import dbus
+import dbus.lowlevel
 import dbus.service
 from dbus.mainloop.glib import DBusGMainLoop
 from gi.repository import GLib
@@ -15,16 +16,12 @@ BUS, LOOP, ANSWERS = dbus.SessionBus(), GLib.MainLoop(), sys.argv[1:]
 PATH = "/org/freedesktop/portal/desktop"
 
 
-class Request(dbus.service.Object):
-    @dbus.service.signal("org.freedesktop.portal.Request", signature="ua{sv}")
-    def Response(self, response, results):
-        pass
-
-
 def answer(request, text):
     picked = {} if text == "cancel" else {
         "color": dbus.Struct(map(float, text.split(",")), signature="ddd")}
-    request.Response(dbus.UInt32(not picked), dbus.Dictionary(picked, signature="sv"))
+    response = dbus.lowlevel.SignalMessage(request, "org.freedesktop.portal.Request", "Response")
+    response.append(dbus.UInt32(not picked), dbus.Dictionary(picked, signature="sv"))
+    BUS.send_message(response)
     if not ANSWERS:
         BUS.flush()
         LOOP.quit()
@@ -39,7 +36,7 @@ class Portal(dbus.service.Object):
                          out_signature="o", sender_keyword="sender")
     def PickColor(self, parent, options, sender):
         path = f"{PATH}/request/{sender[1:].replace('.', '_')}/{options['handle_token']}"
-        GLib.idle_add(answer, Request(BUS, path), ANSWERS.pop(0))
+        GLib.idle_add(answer, path, ANSWERS.pop(0))
         return dbus.ObjectPath(path)
 
 

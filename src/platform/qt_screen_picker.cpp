@@ -32,17 +32,13 @@ QtScreenPicker::QtScreenPicker()
 
 QtScreenPicker::~QtScreenPicker() = default;
 
+// The own picker needs no answer from the bus; the portal, when there, is asked at the pick.
 void QtScreenPicker::probe(std::function<void(bool available)> answer) {
-    // The own picker needs no answer from the bus; the portal's is still asked for the pick.
-    const bool own = OwnPickerWorks();
-    if (own) {
+    if (OwnPickerWorks()) {
         answer(true);
+    } else {
+        portal_->probe(std::move(answer));
     }
-    portal_->probe([answer = std::move(answer), own](bool portal) {
-        if (!own) {
-            answer(portal);
-        }
-    });
 }
 
 void QtScreenPicker::pick(QWidget& window, std::function<void(Rgb)> preview,

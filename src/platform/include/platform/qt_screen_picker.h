@@ -11,7 +11,8 @@ class GrabbingColourPick;
 
 // Picks through the desktop portal where the session has one that can, else by the program's
 // own picker on X11 outside a Wayland session (where the X server shows only part of the
-// screen), else not at all. Nothing touches the session bus before the first probe or pick.
+// screen), else not at all. The session bus is asked nothing before a pick, or before the
+// first probe where the own picker cannot work.
 class QtScreenPicker final : public ScreenPicker {
 public:
     QtScreenPicker();

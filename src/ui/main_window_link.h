@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour/rgb.h"
+#include "platform/services.h"
 
 #include <QColor>
 #include <QString>
@@ -11,7 +12,6 @@ class QWidget;
 namespace quilvane {
 
 struct MarqueeAttributes;
-struct Services;
 
 // What the side windows see of the main window, and all they may change in it. The main
 // window implements it; the side windows know nothing else of it.
@@ -38,6 +38,8 @@ public:
     virtual bool ConfirmationsOn() const = 0; // dialog
     virtual bool LowerCaseMarkup() const = 0; // komoji
     virtual float StoredVersion() const = 0;
+    // The text boxes' input-method mode: from the ime option as stored at start, not as it stands.
+    virtual InputMethod::Mode TextInputMethod() const = 0;
 
     // The text preview: its face, colour, weight and slant, and its text.
     struct PreviewLook {

@@ -23,6 +23,9 @@ APP_RUN=0    # programs started so far, numbering their logs
 WINDOWS=()   # its open windows, the main window first and the one the keys go to last
 QV_BIN=""    # what starts the program
 declare -A COPY_PID=() # copies of the program kept running besides APP_PID, by name
+# The scenario's input-method framework (fcitx5, ibus or absent), its D-Bus session's process
+# group, and how the programs reach it; without it they reach no framework.
+IM="" IM_PID="" IM_ENV=()
 
 log() { printf 'e2e %4ds: %s\n' "$SECONDS" "$*"; }
 fail() {
@@ -53,6 +56,7 @@ cleanup() {
     local status=$? i
     set +e
     for i in "${COPY_PID[@]}" "$APP_PID"; do stop "$i"; done
+    stop_framework
     for ((i = ${#SERVERS[@]} - 1; i >= 0; i--)); do stop "${SERVERS[i]}"; done
     [[ -n "$TMP" ]] && chmod -R u+rwX "$TMP" 2>/dev/null # a failed step may leave modes 000 or 555
     [[ -n "$TMP" && -z "${E2E_KEEP:-}" ]] && rm -rf "$TMP"
@@ -122,9 +126,9 @@ start_program() {
     native) session=(-u QT_QPA_PLATFORM -u DISPLAY XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY="$SOCKET") ;;
     esac
     APP_RUN=$((APP_RUN + 1))
-    # The session bus is the runner's own, where a stand-in portal may run, never the user's.
-    env "${session[@]}" WAYLAND_DEBUG=1 PATH="$TMP/bin:$PATH" XDG_CONFIG_HOME="$1" \
-        DBUS_SESSION_BUS_ADDRESS="unix:path=$TMP/bus" \
+    # The session bus is a private one (a stand-in portal's or an input method's), never the user's.
+    env -u QT_IM_MODULE "${session[@]}" DBUS_SESSION_BUS_ADDRESS="unix:path=$TMP/bus" "${IM_ENV[@]}" \
+        WAYLAND_DEBUG=1 PATH="$TMP/bin:$PATH" XDG_CONFIG_HOME="$1" \
         XDG_RUNTIME_DIR="$TMP/runtime" "$QV_BIN" >"$TMP/app$APP_RUN.log" 2>&1 &
     APP_PID=$!
     WINDOWS=()
@@ -199,8 +203,9 @@ menus_above() {
     fi
     ((n > $1))
 }
-# In a native session the text box takes the keyboard again after a menu or another program.
-activations() { count '-> zwp_text_input_v1@[0-9]+\.activate\('; }
+# In a native session the text box takes the keyboard again after a menu or another program: Qt
+# activates the desktop's text input for it, or with a framework of its own the window takes keys.
+activations() { if [[ -n $IM ]]; then count 'wl_keyboard@[0-9]+\.enter\('; else count '-> zwp_text_input_v1@[0-9]+\.activate\('; fi; }
 activations_above() { (($(activations) > $1)); }
 
 # menu LETTER ITEM_KEY...: opens a menu by its access key, both keys held until it is there
@@ -284,4 +289,55 @@ step_user() {
         "$UNPRIVILEGED_USER" "$UNPRIVILEGED_USER" "$home" "$home/runtime" "$TMP/program/quilvane" >"$TMP/as-user"
     chmod 755 "$TMP/as-user"
     QV_BIN=$TMP/as-user
+}
+
+# framework fcitx5|ibus|absent: the programs started from here on reach that framework, running
+# with anthy in a D-Bus session of the scenario's own, its configuration in the settings folder
+# (where Qt also looks for IBus's bus); absent: QT_IM_MODULE names fcitx5, which the bus could
+# start, and a monitor logs the calls to it.
+step_framework() {
+    local daemon=(dbus-monitor --session member=Activate) module=fcitx ready=(true)
+    mkdir -p "$CONFIG/fcitx5"
+    case $1 in
+    fcitx5)
+        printf '[Groups/0]\nName=A\nDefault Layout=us\nDefaultIM=anthy\n[Groups/0/Items/0]\nName=keyboard-us\n[Groups/0/Items/1]\nName=anthy\n[GroupOrder]\n0=A\n' >"$CONFIG/fcitx5/profile"
+        # Without a panel fcitx5 would name the input method in a popup of the program's own.
+        printf '[Behavior]\nShowInputMethodInformation=False\n' >"$CONFIG/fcitx5/config"
+        daemon=(fcitx5 --disable=all "--enable=dbus,dbusfrontend,keyboard,anthy")
+        # Asked for by name, the bus would start a second fcitx5.
+        ready=(prints true bus_call org.freedesktop.DBus /org/freedesktop/DBus org.freedesktop.DBus.NameHasOwner string:org.fcitx.Fcitx5) ;;
+    ibus) # ibus-anthy runs on Debian's python3 only
+        daemon=(env PATH="/usr/bin:$PATH" ibus-daemon --single --panel=disable --emoji-extension=disable)
+        module=ibus ready=(env XDG_CONFIG_HOME="$CONFIG" ibus engine xkb:us::eng) ;;
+    esac
+    # shellcheck disable=SC2016 # the address is known inside the session only
+    XDG_CONFIG_HOME=$CONFIG setsid dbus-run-session -- sh -c 'echo "$DBUS_SESSION_BUS_ADDRESS" >"$0.part" && mv "$0.part" "$0" && exec "$@"' \
+        "$CONFIG/bus" "${daemon[@]}" >"$TMP/$1.log" 2>&1 &
+    IM_PID=$! IM=$1
+    wait_for "a D-Bus session" test -s "$CONFIG/bus"
+    IM_ENV=("QT_IM_MODULE=$module" "DBUS_SESSION_BUS_ADDRESS=$(cat "$CONFIG/bus")")
+    wait_for "$1 to take calls" "${ready[@]}"
+}
+stop_framework() { [[ -z "$IM_PID" ]] || { kill -- "-$IM_PID" && wait "$IM_PID"; } 2>/dev/null || true; }
+
+# bus_call DESTINATION PATH METHOD [ARGUMENT...]: the answer's value on the scenario's bus.
+bus_call() { env "${IM_ENV[@]}" timeout 10 dbus-send --session --print-reply --dest="$1" "${@:2}" | awk 'NR > 1 {print $NF}'; }
+
+# typed TEXT: "nihongo" and Return typed into the emptied text box leave TEXT in the saved markup;
+# kana typed once the framework shows the input method on (IBus's engine, fcitx5's state).
+step_typed() {
+    [[ $1 == nihongo || $IM != ibus ]] || step_engine anthy
+    [[ $1 == nihongo || $IM != fcitx5 ]] || wait_for "fcitx5 on" prints 2 bus_call org.fcitx.Fcitx5 /controller org.fcitx.Fcitx.Controller1.State
+    step_keys Home shift+End BackSpace n i h o n g o Return
+    step_save "<FONT COLOR = \"808080\">$1</FONT>"
+}
+
+# engine NAME: IBus's global engine, the one every program types with.
+step_engine() { wait_for "IBus's engine to be $1" prints "$1" env XDG_CONFIG_HOME="$CONFIG" ibus engine; }
+
+# requested: the program has asked fcitx5 to switch on (the absent framework's monitor logs it),
+# and the bus started no fcitx5 for it.
+step_requested() {
+    wait_for "the program's request" grep -q 'Controller1; member=Activate' "$TMP/$IM.log"
+    ! grep -F "Activating service name='org.fcitx" "$TMP/$IM.log" || fail "the bus started fcitx5"
 }

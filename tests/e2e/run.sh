@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The end-to-end runner: `run.sh GROUP PROGRAM [SCENARIO...]` runs the scenarios of GROUP.scenarios
 # (all, or those named) one after another on one X server: x11 on a bare Xvfb, openbox with that
-# window manager on it, wayland in a weston session on it, package with the unpacked Debian package.
+# window manager on it, wayland in a weston session on it, package with the unpacked Debian package,
+# ime under openbox with an input-method framework per scenario.
 #
 # A scenario is data: a line `scenario NAME: what it shows`, then one step a line, a verb and its
 # words (shell quoting), each verb a step_ function (below or in lib.sh). Each scenario gets its
@@ -231,6 +232,8 @@ run_step() {
 end_scenario() {
     [[ -n "$SCENARIO" ]] || return 0
     [[ -z "$APP_PID" && ${#COPY_PID[@]} -eq 0 ]] || fail "$SCENARIO left the program running"
+    stop_framework
+    IM="" IM_PID="" IM_ENV=()
     log "$SCENARIO passed"
     step_session x11
     QV_BIN=$PROGRAM PACKAGED=""
@@ -238,7 +241,8 @@ end_scenario() {
 
 case $GROUP in
 openbox | icewm) begin "$GROUP" && start_wm "$GROUP" ;;
-wayland) begin weston Xwayland wl-paste dbus-daemon && start_weston ;;
+ime) begin openbox dbus-run-session dbus-send fcitx5 ibus-daemon && start_wm openbox ;;
+wayland) begin weston Xwayland wl-paste dbus-run-session dbus-send fcitx5 dbus-daemon && start_weston ;;
 x11) begin xsetroot ;;
 package) begin dpkg-deb desktop-file-validate ;;
 *) begin ;;

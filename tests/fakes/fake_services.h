@@ -5,13 +5,12 @@
 #include "platform/services.h"
 
 #include <QStringList>
+#include <QWidget>
 #include <deque>
 #include <functional>
 #include <string>
 #include <utility>
 #include <vector>
-
-class QWidget;
 
 namespace quilvane {
 
@@ -89,6 +88,14 @@ struct FakeScreen : Screen {
     QList<QRect> geometries() override { return screens; }
 };
 
+// The input-method mode each text box was given, as "window.box mode" ("Form1.Text1 1").
+struct FakeInputMethod : InputMethod {
+    QStringList modes;
+    void setMode(QWidget& box, Mode mode) override {
+        modes << box.window()->objectName() + '.' + box.objectName() + ' ' + QString::number(mode);
+    }
+};
+
 // Answers that no pick can be made (a pick asked for still runs); keeps a pick's callbacks for
 // the test to call: `preview` with a colour under the pointer, `done` with the pick's end.
 struct FakeScreenPicker : ScreenPicker {
@@ -111,8 +118,9 @@ struct FakeServices {
     FakeSleep sleep;
     FakeClipboard clipboard;
     FakeScreen screen;
+    FakeInputMethod inputMethod;
     FakeScreenPicker picker;
-    Services services{store, messages, order, shell, sleep, clipboard, screen, picker};
+    Services services{store, messages, order, shell, sleep, clipboard, screen, inputMethod, picker};
 };
 
 } // namespace quilvane

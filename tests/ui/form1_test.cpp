@@ -317,5 +317,21 @@ TEST(Form1Test, ClosingAsksWhileConfirmationsAreOnAndWritesWhatIsShown) {
     EXPECT_EQ(b.Topmost(), (std::vector<bool>{true, false}));
 }
 
+// Both text boxes take the ime option's mode as stored at start; toggling the option during the
+// run changes neither.
+TEST(Form1Test, TextBoxesTakeTheInputMethodModeStoredAtStart) {
+    const char* const rows[][3] = {{"Check2=False", "", "Form1.Text1 0, Form4.Text1 0"},
+                                   {"Check2=True", "ime", "Form1.Text1 1, Form4.Text1 1"}};
+    for (const auto& [stored, steps, modes] : rows) {
+        SCOPED_TRACE(stored);
+        Bench b;
+        b.Store(stored);
+        b.Start();
+        b.Do(steps);
+        b.WhileOpen<QWidget>("Command5", [](QWidget& window) { Act(window, "Command2"); });
+        EXPECT_EQ(b.fakes.inputMethod.modes.join(", "), modes);
+    }
+}
+
 } // namespace
 } // namespace quilvane

@@ -199,9 +199,7 @@ void Form1::CreateMenus() {
     code = option(Config, "code", "CODEは\"#\"付きで(&C)");
     komoji = option(Config, "komoji", "小文字で保存(&K)");
     dialog = option(Config, "dialog", "確認メッセージを表示(&D)");
-    // The ime option is stored and shown only: Qt's text boxes always accept an input method, and
-    // switching it on is a request only Windows honours. Elsewhere, Linux included, the input
-    // method stays the user's to switch.
+    // The ime option takes effect at the next start: Form_Load gives the text boxes its mode.
     ime = option(Config, "ime", "起動時IME入力ON(&O)");
     fore = option(Config, "fore", "常に手前に表示(&A)");
 

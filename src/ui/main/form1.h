@@ -167,6 +167,7 @@ private:
     bool ConfirmationsOn() const override;
     bool LowerCaseMarkup() const override;
     float StoredVersion() const override;
+    InputMethod::Mode TextInputMethod() const override;
     PreviewLook Preview() const override;
     QString PreviewText() const override;
     void SetPreviewText(const QString& text) override;

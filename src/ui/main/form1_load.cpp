@@ -74,6 +74,7 @@ void Form1::Form_Load() {
     }
     services_.order.setTopmost(*this, module_.reg_Check4);
     Command6->setEnabled(false);
+    services_.inputMethod.setMode(*Text1, TextInputMethod());
 }
 
 void Form1::FillFaceList() {

@@ -79,6 +79,10 @@ float Form1::StoredVersion() const {
     return module_.reg_ver;
 }
 
+InputMethod::Mode Form1::TextInputMethod() const {
+    return module_.reg_Check2 ? InputMethod::kOn : InputMethod::kNoControl;
+}
+
 MainWindowLink::PreviewLook Form1::Preview() const {
     return {Text1->font().families(), PreviewColour(*Text1), Check2->isChecked(),
             Check3->isChecked()};

@@ -82,6 +82,7 @@ void Form4::Form_Load() {
                                             OuterHeightTwips(), services.screen.widthTwips(),
                                             services.screen.heightTwips());
     MoveTwips(placed.y(), placed.x());
+    services.inputMethod.setMode(*Text1, main_.TextInputMethod());
 }
 
 void Form4::Command1_Click() {

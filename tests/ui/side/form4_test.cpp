@@ -60,14 +60,16 @@ TEST(Form4Test, ShowsTagsAsLinesAndWritesLinesBackAsTags) {
     }
 }
 
+// It opens 1000 twips below the main window, at its left edge.
 TEST(Form4Test, EveryWayOfClosingWithoutOkKeepsTheTextAndRestoresTheZOrder) {
     for (const char* route : {"Command2", "Text1:Esc", "close box"}) {
         SCOPED_TRACE(route);
         Bench b;
-        b.Store("Check4=True");
+        b.Store("Check4=True top=1200 left=3000");
         b.Start();
         b.Do("Text1=keep<br>me");
         b.WhileOpen<Form4>("Command5", [route](Form4& window) {
+            EXPECT_EQ(window.pos(), QPoint(200, 147));
             Act(window, "Text1:X");
             Act(window, route);
         });

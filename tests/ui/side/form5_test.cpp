@@ -138,5 +138,21 @@ TEST(Form5Test, TheTopEndOfABarCarriesTheLargerValue) {
     });
 }
 
+// Tab walks the window in its design order, once around; an option group is one stop, and the
+// width's box and bar are skipped while disabled.
+TEST(Form5Test, TabFollowsTheDesignOrder) {
+    MarqueeBench b;
+    b.WhileOpen("", [](Form5& w) {
+        QStringList visited;
+        for (int i = 0; i < 9; ++i) {
+            Act(w, ":Tab");
+            visited.append(QApplication::focusWidget()->objectName());
+        }
+        EXPECT_EQ(visited.join(' '),
+                  "Option1_0 Text1 Text2 Option2_1 VScroll1 VScroll2 Check2 Option3_1 Command1");
+        w.close();
+    });
+}
+
 } // namespace
 } // namespace quilvane

@@ -33,6 +33,7 @@ const ConversionRow kConversions[] = {
     {"yes", kNone, kNone, kNone},
     {"0", 0, false, 0.0f},
     {"0.001", 0, true, 0.001f},
+    {".6", 1, true, 0.6f},
     {"", kNone, kNone, kNone},
     {"  ", kNone, kNone, kNone},
     {" 12 ", 12, true, 12.0f},

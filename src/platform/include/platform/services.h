@@ -85,6 +85,15 @@ public:
                       std::function<void(std::optional<Rgb>)> done) = 0;
 };
 
+// The input method of a text box: switched on each time the box takes the keyboard focus, or
+// left as the user sets it.
+class InputMethod {
+public:
+    enum Mode { kNoControl = 0, kOn = 1 };
+    virtual ~InputMethod() = default;
+    virtual void setMode(QWidget& box, Mode mode) = 0;
+};
+
 // Everything a window needs from the platform, handed around by reference.
 struct Services {
     SettingsStore& store;
@@ -94,6 +103,7 @@ struct Services {
     Sleep& sleep;
     Clipboard& clipboard;
     Screen& screen;
+    InputMethod& inputMethod;
     ScreenPicker& picker;
 };
 

@@ -1,6 +1,7 @@
 #include "app/module1.h"
 #include "platform/clipboard_keeper.h"
 #include "platform/input_method.h"
+#include "platform/qt_screen_picker.h"
 #include "platform/qt_services.h"
 #include "platform/qt_settings_store.h"
 #include "platform/session_end.h"
@@ -26,8 +27,9 @@ int main(int argc, char** argv) {
     quilvane::QtClipboard clipboard;
     quilvane::QtScreen screen;
     quilvane::QtInputMethod inputMethod;
-    quilvane::Services services{store, messages,  order,  shell,
-                                sleep, clipboard, screen, inputMethod};
+    quilvane::QtScreenPicker picker;
+    quilvane::Services services{store,     messages, order,       shell, sleep,
+                                clipboard, screen,   inputMethod, picker};
     quilvane::Module1 module;
 
     // The system may end the session while the start-up message is still up: before the main

@@ -1,6 +1,8 @@
 #include "colour/rgb.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 
 namespace quilvane {
@@ -19,6 +21,27 @@ void AppendThreeDigits(std::string& out, int value) {
     out += buffer.data();
 }
 
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    return -1;
+}
+
+// A fraction outside 0..1 is held to the nearer end; NaN gives 0.
+int ChannelFromFraction(double fraction) {
+    if (!(fraction > 0.0)) {
+        return 0;
+    }
+    return static_cast<int>(std::lround(std::min(fraction, 1.0) * 255));
+}
+
 } // namespace
 
 std::string ColourCode(Rgb colour, bool withHash) {
@@ -27,6 +50,41 @@ std::string ColourCode(Rgb colour, bool withHash) {
     AppendHexPair(code, colour.green);
     AppendHexPair(code, colour.blue);
     return code;
+}
+
+std::optional<Rgb> ParseColourCode(std::string_view text) {
+    constexpr std::string_view kBlanks = " \t\r\n\v\f";
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) {
+        return std::nullopt;
+    }
+    text = text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+    if (text.front() == '#') {
+        text.remove_prefix(1);
+    }
+    if (text.size() != 6 && text.size() != 3) {
+        return std::nullopt;
+    }
+    // A short code's digit stands for two alike: one digit a channel, times 17.
+    const std::size_t perChannel = text.size() / 3;
+    std::array<int, 3> channels{};
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const int digit = HexDigit(text[i]);
+        if (digit < 0) {
+            return std::nullopt;
+        }
+        channels[i / perChannel] = channels[i / perChannel] * 16 + digit;
+    }
+    if (perChannel == 1) {
+        for (int& channel : channels) {
+            channel *= 17;
+        }
+    }
+    return Rgb{channels[0], channels[1], channels[2]};
+}
+
+Rgb RgbFromFractions(double red, double green, double blue) {
+    return {ChannelFromFraction(red), ChannelFromFraction(green), ChannelFromFraction(blue)};
 }
 
 std::string RgbString(Rgb colour) {

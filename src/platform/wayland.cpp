@@ -13,10 +13,13 @@ constexpr char kPlatformVariable[] = "QT_QPA_PLATFORM";
 
 } // namespace
 
+bool WaylandSession() {
+    return qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") ||
+           qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
 bool PreferXWaylandForWindowPlacement() {
-    const bool wayland = qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") ||
-                         qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-    if (!wayland || !qEnvironmentVariableIsSet("DISPLAY") ||
+    if (!WaylandSession() || !qEnvironmentVariableIsSet("DISPLAY") ||
         qEnvironmentVariableIsSet(kPlatformVariable)) {
         return false;
     }

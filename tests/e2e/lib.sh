@@ -126,7 +126,9 @@ start_program() {
     native) session=(-u QT_QPA_PLATFORM -u DISPLAY XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY="$SOCKET") ;;
     esac
     APP_RUN=$((APP_RUN + 1))
-    env -u QT_IM_MODULE "${session[@]}" "${IM_ENV[@]}" WAYLAND_DEBUG=1 PATH="$TMP/bin:$PATH" XDG_CONFIG_HOME="$1" \
+    # The session bus is a private one (a stand-in portal's or an input method's), never the user's.
+    env -u QT_IM_MODULE "${session[@]}" DBUS_SESSION_BUS_ADDRESS="unix:path=$TMP/bus" "${IM_ENV[@]}" \
+        WAYLAND_DEBUG=1 PATH="$TMP/bin:$PATH" XDG_CONFIG_HOME="$1" \
         XDG_RUNTIME_DIR="$TMP/runtime" "$QV_BIN" >"$TMP/app$APP_RUN.log" 2>&1 &
     APP_PID=$!
     WINDOWS=()

@@ -64,6 +64,23 @@ step_close() {
     unset 'WINDOWS[-1]'
 }
 
+# paint #RRGGBB: the root window, the screen behind every window, takes that colour.
+step_paint() { x xsetroot -solid "$1"; }
+# mouse X Y [BUTTON]: the pointer moves to X, Y on the screen, and clicks BUTTON there.
+step_mouse() { x xdotool mousemove "$1" "$2" ${3:+click "$3"}; }
+
+# portal ANSWER...: a stand-in desktop portal on the private session bus the program is given
+# answers its colour picks, each with the next ANSWER ("R,G,B" fractions 0..1, or cancel);
+# answered: it has given the last answer and ended. Debian's python3 has the bus modules.
+step_portal() {
+    SERVERS+=("$(dbus-daemon --session --address="unix:path=$TMP/bus" --fork --print-pid)")
+    DBUS_SESSION_BUS_ADDRESS="unix:path=$TMP/bus" /usr/bin/python3 "$(dirname "$0")/portal_stand_in.py" \
+        "$@" >"$TMP/portal.log" 2>&1 &
+    SERVERS+=($!) PORTAL=$!
+    wait_for "the stand-in portal on the bus" grep -qx ready "$TMP/portal.log"
+}
+step_answered() { wait_for "the stand-in portal's last answer" eval "! kill -0 $PORTAL"; }
+
 # save MARKUP: Ctrl+S puts exactly MARKUP on the clipboard, which held another program's text.
 step_save() {
     step_foreign e2e-marker
@@ -225,7 +242,8 @@ end_scenario() {
 case $GROUP in
 openbox | icewm) begin "$GROUP" && start_wm "$GROUP" ;;
 ime) begin openbox dbus-run-session dbus-send fcitx5 ibus-daemon && start_wm openbox ;;
-wayland) begin weston Xwayland wl-paste dbus-run-session dbus-send fcitx5 && start_weston ;;
+wayland) begin weston Xwayland wl-paste dbus-run-session dbus-send fcitx5 dbus-daemon && start_weston ;;
+x11) begin xsetroot ;;
 package) begin dpkg-deb desktop-file-validate ;;
 *) begin ;;
 esac

@@ -96,6 +96,19 @@ struct FakeInputMethod : InputMethod {
     }
 };
 
+// Answers that no pick can be made (a pick asked for still runs); keeps a pick's callbacks for
+// the test to call: `preview` with a colour under the pointer, `done` with the pick's end.
+struct FakeScreenPicker : ScreenPicker {
+    std::function<void(Rgb)> preview;
+    std::function<void(std::optional<Rgb>)> done;
+    void probe(std::function<void(bool)> answer) override { answer(false); }
+    void pick(QWidget&, std::function<void(Rgb)> hovered,
+              std::function<void(std::optional<Rgb>)> ended) override {
+        preview = std::move(hovered);
+        done = std::move(ended);
+    }
+};
+
 // All fakes together, with the Services view the windows take.
 struct FakeServices {
     MemorySettingsStore store;
@@ -106,7 +119,8 @@ struct FakeServices {
     FakeClipboard clipboard;
     FakeScreen screen;
     FakeInputMethod inputMethod;
-    Services services{store, messages, order, shell, sleep, clipboard, screen, inputMethod};
+    FakeScreenPicker picker;
+    Services services{store, messages, order, shell, sleep, clipboard, screen, inputMethod, picker};
 };
 
 } // namespace quilvane

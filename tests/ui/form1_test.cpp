@@ -4,6 +4,7 @@
 #include "ui/window_bench.h"
 
 #include <QAbstractItemView>
+#include <QMenu>
 #include <QScrollBar>
 
 namespace quilvane {
@@ -96,6 +97,54 @@ TEST(Form1Test, MixerFollowsBarsFixedColoursAndTheCodeOption) {
         EXPECT_EQ(codes, row.codes);
         EXPECT_EQ(Mixer(b), row.mixer);
     }
+}
+
+// A code typed into the code box, applied by Return, Tab, Ctrl+S or Ctrl+A, or a colour picked
+// from the screen sets the bars; a text that is no code or a cancelled pick leave them. While
+// picking only the preview follows the pointer, and the window leaves the always-on-top band.
+TEST(Form1Test, ColourFromATypedCodeOrTheScreen) {
+    const struct {
+        const char *what, *steps;
+        std::optional<Rgb> picked; // for a pick: the colour clicked, or cancelled
+        std::string mixer, clipboard;
+    } rows[] = {
+        {"Return, short form", "Text2= #f80 , :Return", {}, "255 136 0 FF8800 57 #FF8800", ""},
+        {"Tab, code option", "code, Text2=00aabb, :Tab", {}, "0 170 187 #00AABB 65 #00AABB", ""},
+        {"no code", "Text2=#80808, :Tab", {}, "128 128 128 808080 57 #808080", ""},
+        {"Ctrl+S, then Ctrl+A with no code",
+         "Text1=x, Text2=0f0, :Ctrl+S, Text2=red, :Ctrl+A",
+         {},
+         "0 255 0 00FF00 57 #00FF00",
+         R"(<FONT COLOR = "00FF00">x</FONT><FONT COLOR = "00FF00">x</FONT>)"},
+        {"picked", "pick", Rgb{58, 110, 165}, "58 110 165 3A6EA5 57 #3A6EA5", ""},
+        {"pick cancelled", "pick", {}, "128 128 128 808080 57 #808080", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        Bench b;
+        b.Store("Check4=True");
+        b.Start();
+        b.Do(row.steps);
+        if (const auto done = std::exchange(b.fakes.picker.done, nullptr)) {
+            b.fakes.picker.preview({10, 20, 30});
+            EXPECT_EQ(Mixer(b), "128 128 128 808080 57 #0A141E");
+            EXPECT_EQ(b.Topmost(), (std::vector<bool>{true, false}));
+            done(row.picked);
+        }
+        EXPECT_EQ(Mixer(b), row.mixer);
+        EXPECT_EQ(b.fakes.clipboard.content.toStdString(), row.clipboard);
+        EXPECT_TRUE(b.Topmost().back());
+    }
+}
+
+// Whether a pick can be made is asked when Kotei first opens, not at start; without a way to
+// pick the item is disabled.
+TEST(Form1Test, ScreenPickAskedForWhenKoteiFirstOpens) {
+    Bench b;
+    b.Start();
+    EXPECT_TRUE(b.Control<QAction>("pick").isEnabled());
+    emit b.Control<QMenu>("Kotei").aboutToShow();
+    EXPECT_FALSE(b.Control<QAction>("pick").isEnabled());
 }
 
 // What the user's steps leave on the clipboard and in the text, size and face boxes.

@@ -116,7 +116,6 @@ void Form1::CreateControls() {
     Label8 = Captioned<QLabel>(client, "Label8", "CODE", 12, 3480, 80, 735, 255);
     Text2 = PlaceControl(new QLineEdit(client), "Text2", 3600, 335, 855, 360);
     Text2->setFont(UiFont(Face::Gothic, 12));
-    Text2->setReadOnly(true); // the code is written by the program only; selecting it is fine
     QPalette codePalette = Text2->palette();
     codePalette.setColor(QPalette::Base, QColor(192, 192, 192));
     Text2->setPalette(codePalette);
@@ -211,6 +210,9 @@ void Form1::CreateMenus() {
     for (std::size_t i = 0; i < kFixedColours.size(); ++i) {
         this->*fixedItems[i] = item(Kotei, kFixedColours[i].name, kFixedColours[i].caption);
     }
+    Line3 = Kotei->addSeparator();
+    Line3->setObjectName(QStringLiteral("Line3"));
+    pick = item(Kotei, "pick", "画面から(&P)");
 
     help = heading(nullptr, "help", "ﾍﾙﾌﾟ(&H)");
     tukaikata = item(help, "tukaikata", "使い方の表示");

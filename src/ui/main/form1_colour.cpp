@@ -1,7 +1,9 @@
 // The colour mixer: the three channel bars, their value labels, the colour code and the
-// text preview, and the fixed and random colours that set the bars.
+// text preview, and what sets the bars: the fixed and random colours, a typed code and a colour
+// picked from the screen.
 #include "colour/random_channel.h"
 #include "colour/rgb.h"
+#include "platform/services.h"
 #include "ui/channel_labels.h"
 #include "ui/main/form1.h"
 #include "ui/preview.h"
@@ -10,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <optional>
 
 namespace quilvane {
 
@@ -44,6 +47,41 @@ void Form1::SetColour(Rgb colour) {
 
 Rgb Form1::CurrentColour() const {
     return {LabelNumber(*Label1), LabelNumber(*Label2), LabelNumber(*Label3)};
+}
+
+void Form1::ApplyTypedCode() {
+    if (!Text2->isModified()) {
+        return;
+    }
+    if (const std::optional<Rgb> typed = ParseColourCode(Text2->text().toStdString())) {
+        SetColour(*typed);
+    }
+    // The code as the bars give it: the typed one in the program's form, or the one before.
+    ApplyColour();
+}
+
+// The item stays usable until the answer comes; a pick without a way to pick changes nothing.
+void Form1::Kotei_FirstOpen() {
+    services_.picker.probe([this](bool available) { pick->setEnabled(available); });
+}
+
+// Nothing changes until the pick ends, apart from the preview of the colour under the pointer.
+// The main window leaves the always-on-top band meanwhile, as for a side window, so that the
+// desktop's picker can come in front of it.
+void Form1::pick_Click() {
+    pick->setEnabled(false); // one pick at a time
+    services_.order.setTopmost(*this, false);
+    services_.picker.pick(
+        *this, [this](Rgb colour) { SetPreviewColour(*Text1, colour); },
+        [this](std::optional<Rgb> colour) {
+            if (colour) {
+                SetColour(*colour);
+                RedrawNow();
+            }
+            SetPreviewColour(*Text1, CurrentColour());
+            ApplyFore();
+            pick->setEnabled(true);
+        });
 }
 
 void Form1::Command7_Click() {

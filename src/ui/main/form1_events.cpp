@@ -11,6 +11,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -21,6 +22,8 @@ void Form1::ConnectHandlers() {
     connect(HScroll2, &QScrollBar::valueChanged, this, &Form1::HScroll2_Change);
     connect(HScroll3, &QScrollBar::valueChanged, this, &Form1::HScroll3_Change);
     connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
+    // Return, Tab or the focus leaving the box otherwise.
+    connect(Text2, &QLineEdit::editingFinished, this, &Form1::ApplyTypedCode);
 
     QAction* const fixedItems[] = {black, red, green, yellow, blue, cyan, magenta, white};
     for (std::size_t i = 0; i < kFixedColours.size(); ++i) {
@@ -29,6 +32,10 @@ void Form1::ConnectHandlers() {
             RedrawNow();
         });
     }
+
+    // Asked once: the platform may have to ask the desktop, which costs nothing at start.
+    connect(Kotei, &QMenu::aboutToShow, this, &Form1::Kotei_FirstOpen, Qt::SingleShotConnection);
+    connect(pick, &QAction::triggered, this, &Form1::pick_Click);
 
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);

@@ -49,6 +49,7 @@ bool Form1::ComposeMarkup(const QString& text, const std::string& before) {
 // Setting the clipboard's text replaces everything it held, so no separate clearing is needed;
 // and a Save the user declines leaves the clipboard as it was instead of emptying it.
 void Form1::Command4_Click() {
+    ApplyTypedCode(); // the markup never carries a text that is no code
     ComposeMarkup(Text1->text());
 }
 
@@ -56,6 +57,7 @@ void Form1::Command4_Click() {
 // in a row races with clipboard managers and Wayland's clipboard bridge to X11, which then
 // lose the text.
 void Form1::Command2_Click() {
+    ApplyTypedCode();
     module_.PriorClipboard = services_.clipboard.text().toStdString();
     ComposeMarkup(Text1->text(), module_.PriorClipboard);
 }

@@ -24,6 +24,23 @@ TEST(ParseRgbString, AcceptsOnlyNineDigitsWithTriplesUpTo255) {
     }
 }
 
+// Valid: capitals; "#", both cases and every end of the digits; the short form; blanks around.
+// The rest is no code: blanks only, "#" alone or twice, four or seven digits, a letter past
+// F or f, a blank inside.
+TEST(ParseColourCode, SixOrThreeHexDigitsHashAndBlanksAround) {
+    const std::pair<const char*, std::optional<Rgb>> rows[] = {
+        {"FF8000", Rgb{255, 128, 0}}, {"#09afAF", Rgb{9, 175, 175}},
+        {"F80", Rgb{255, 136, 0}},    {" \t#a1f \r\n", Rgb{170, 17, 255}},
+        {"  ", std::nullopt},         {"#", std::nullopt},
+        {"##F80", std::nullopt},      {"#F800", std::nullopt},
+        {"FF80001", std::nullopt},    {"G00", std::nullopt},
+        {"00g000", std::nullopt},     {"FF 800", std::nullopt},
+    };
+    for (const auto& [text, expected] : rows) {
+        EXPECT_EQ(ParseColourCode(text), expected) << text;
+    }
+}
+
 TEST(FixedColours, EightColoursInMenuOrder) {
     std::string colours;
     for (const auto& fixed : kFixedColours) {

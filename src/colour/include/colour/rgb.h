@@ -18,6 +18,14 @@ struct Rgb {
 // with a leading "#" when asked for: (255, 128, 0) gives "FF8000" or "#FF8000".
 std::string ColourCode(Rgb colour, bool withHash);
 
+// Reads a colour code as a user types or pastes it: six hexadecimal digits, or three that
+// stand for doubled digits ("F80" is FF8800), in either case, with or without a leading "#",
+// blanks around it ignored. Anything else is no code.
+std::optional<Rgb> ParseColourCode(std::string_view text);
+
+// A colour given as three fractions 0..1, each channel rounded to the nearest of 0..255.
+Rgb RgbFromFractions(double red, double green, double blue);
+
 // The stored form of a colour: three decimal digits per channel, "128060255".
 std::string RgbString(Rgb colour);
 

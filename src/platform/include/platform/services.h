@@ -1,9 +1,13 @@
 #pragma once
 
+#include "colour/rgb.h"
+
 #include <QList>
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -66,6 +70,21 @@ public:
     virtual QList<QRect> geometries() = 0;
 };
 
+// One pixel's colour picked from anywhere on the screen: by the desktop where it offers that,
+// else by the program itself where the platform lets it read the screen.
+class ScreenPicker {
+public:
+    virtual ~ScreenPicker() = default;
+    // Whether a pick can be made in this session; the answer may come later. It may ask the
+    // desktop, so ask only when a pick comes near.
+    virtual void probe(std::function<void(bool available)> answer) = 0;
+    // Lets the user pick a pixel, `window` being the program's. `preview` gets the colour under
+    // the pointer while the program picks itself; `done` gets the pixel's colour, or nothing
+    // when the user cancelled or the pick failed.
+    virtual void pick(QWidget& window, std::function<void(Rgb)> preview,
+                      std::function<void(std::optional<Rgb>)> done) = 0;
+};
+
 // The input method of a text box: switched on each time the box takes the keyboard focus, or
 // left as the user sets it.
 class InputMethod {
@@ -85,6 +104,7 @@ struct Services {
     Clipboard& clipboard;
     Screen& screen;
     InputMethod& inputMethod;
+    ScreenPicker& picker;
 };
 
 } // namespace quilvane

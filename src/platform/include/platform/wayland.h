@@ -2,6 +2,9 @@
 
 namespace quilvane {
 
+// Whether the desktop session is a Wayland one, whichever platform Qt runs on.
+bool WaylandSession();
+
 // A Wayland client can neither stay on top nor place its own window, so the always-on-top
 // option and the placement commands would do nothing there. When XWayland is at hand and the
 // user has not chosen a Qt platform, ask Qt for xcb, and for Wayland should the xcb plugin be

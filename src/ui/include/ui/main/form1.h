@@ -97,6 +97,8 @@ private:
     QAction* cyan = nullptr;
     QAction* magenta = nullptr;
     QAction* white = nullptr;
+    QAction* Line3 = nullptr;
+    QAction* pick = nullptr; // a colour from the screen
     QMenu* help = nullptr;
     QAction* tukaikata = nullptr;
     QAction* version = nullptr;
@@ -115,6 +117,11 @@ private:
     void ApplyColour();
     void SetColour(Rgb colour) override;
     void Command7_Click();
+    // A code typed into Text2 sets the bars; anything else puts the current code back.
+    void ApplyTypedCode();
+    // The first opening of Kotei finds out whether a colour can be picked from the screen.
+    void Kotei_FirstOpen();
+    void pick_Click();
 
     // Markup. ComposeMarkup puts `before` and the markup of `text` on the clipboard in one go;
     // false when the user declines composing an empty text.

@@ -156,8 +156,9 @@ TEST(Form1Test, MarkupAndKeys) {
     } rows[] = {
         {"Save", "Text1=Hello, Command4", "Hello なし なし AddSave",
          R"(<FONT COLOR = "808080">Hello</FONT>)"},
-        {"typed size, marquee", "Text1=x, Combo1=+1, Check1, Command4", "x +1 なし",
-         R"(<FONT COLOR = "808080" SIZE = "+1"><MARQUEE>x</MARQUEE></FONT>)"},
+        {"typed size, marquee, centred", "Text1=x, Combo1=+1, Check1, Check4, Command4",
+         "x +1 なし",
+         R"(<CENTER><FONT COLOR = "808080" SIZE = "+1"><MARQUEE>x</MARQUEE></FONT></CENTER>)"},
         // A size or face typed keeps no list position when the focus leaves, even when it
         // reads like a list item: a typed "なし" is written, a typed face is not previewed.
         {"typed none and face",

@@ -73,12 +73,6 @@ TEST(LooksTest, IconsAndNamesForScreenReaders) {
               QStringList({"Red 0, Green 255, Blue 0", "Red 0, Green 255, Blue 0",
                            "Red 128, Green 128, Blue 128"}));
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(&b["Label10"])->state().invisible);
-    QList<int> sides;
-    for (const QSize size : ProgramIcon().availableSizes()) {
-        sides.append(size.width());
-    }
-    std::ranges::sort(sides);
-    EXPECT_EQ(sides, QList<int>({16, 24, 32, 48, 64, 128, 256}));
 }
 
 // A message box's icon is named as what it means.

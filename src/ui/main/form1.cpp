@@ -92,7 +92,11 @@ Form1::Form1(Module1& module, Services& services) : module_(module), services_(s
     Form_Load();
 }
 
-Form1::~Form1() = default;
+// The code box reports its editing finished when it loses the focus as the window's controls go;
+// by then this is no longer a Form1 to apply a code to.
+Form1::~Form1() {
+    disconnect(Text2, &QLineEdit::editingFinished, this, &Form1::ApplyTypedCode);
+}
 
 void Form1::CreateControls() {
     auto* client = new QWidget(this);

@@ -211,7 +211,8 @@ step_package() {
     ! dpkg-deb --fsys-tarfile "${deb[*]}" | tar -t | grep -vxE '\./|\./usr/.*' || fail "files outside /usr"
     dpkg -x "${deb[*]}" "$TMP/root"
     for pair in QV.html:lib/quilvane/QV.html quilvane.svg:share/icons/hicolor/scalable/apps/quilvane.svg \
-        quilvane.png:share/icons/hicolor/32x32/apps/quilvane.png quilvane.desktop:share/applications/quilvane.desktop; do
+        quilvane.png:share/icons/hicolor/32x32/apps/quilvane.png quilvane.desktop:share/applications/quilvane.desktop \
+        copyright:share/doc/quilvane/copyright; do
         cmp -s "$(dirname "$0")/../../resources/${pair%%:*}" "$usr/${pair#*:}" || fail "no ${pair#*:} as in resources/"
     done
     desktop-file-validate "$usr/share/applications/quilvane.desktop" || fail "the desktop entry is not valid"

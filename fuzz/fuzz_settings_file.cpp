@@ -10,8 +10,10 @@
 #include "fuzz_support.h"
 #include "platform/qt_settings_store.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QSettings>
 #include <QString>
 #include <QVariant>
@@ -91,6 +93,17 @@ std::map<QString, QVariant> OtherSections(std::map<QString, QVariant> keys) {
     return keys;
 }
 
+// The same value: equal, or for a type without equality (a picture) the same bytes when streamed.
+bool Same(const QVariant& a, const QVariant& b) {
+    const auto bytes = [](const QVariant& value) {
+        QByteArray streamed;
+        QDataStream stream(&streamed, QIODevice::WriteOnly);
+        stream << value;
+        return streamed;
+    };
+    return a == b || (a.typeId() == b.typeId() && bytes(a) == bytes(b));
+}
+
 // Every readable key of the file `original` after Qt itself rewrites it, as it does for any
 // program that changes one value: it keeps one entry of a key written twice, and a damaged typed
 // value ("@Variant(...)") or a text with control characters need not come back as it read.
@@ -141,6 +154,13 @@ std::filesystem::path ScratchParent() {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     qInstallMessageHandler(Quiet);
+    // The program reads its settings with its application object up, and a file may hold typed
+    // values of the GUI's types (a picture), which Qt builds only with one.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "fuzz_settings_file";
+    static char* argv[] = {name, nullptr};
+    static const QGuiApplication application(argc, argv);
     std::string folder = (ScratchParent() / "quilvane-fuzz.XXXXXX").string();
     Require(mkdtemp(folder.data()) != nullptr, "a private folder can be made");
     Folder() = folder;
@@ -189,7 +209,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::optional<std::map<QString, QVariant>> rewritten; // made at the first difference
         for (const auto& [key, value] : before) {
             const auto found = after.find(key);
-            if (found != after.end() && found->second == value) {
+            if (found != after.end() && Same(found->second, value)) {
                 continue;
             }
             if (!rewritten) {
@@ -198,7 +218,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const auto byQt = rewritten->find(key);
             Require(found == after.end()
                         ? byQt == rewritten->end()
-                        : byQt != rewritten->end() && byQt->second == found->second,
+                        : byQt != rewritten->end() && Same(byQt->second, found->second),
                     "other sections read after the save as before, or as after Qt's own rewrite");
         }
     }

@@ -1,5 +1,6 @@
 #include "platform/qt_settings_store.h"
 
+#include <QFileInfo>
 #include <QSettings>
 
 namespace quilvane {
@@ -24,7 +25,7 @@ QString FromUtf8(std::string_view text) {
 }
 
 QString KeyPath(std::string_view key) {
-    const QString group = SettingsLocationFor(kWindowsRegistry).group;
+    static const QString group = SettingsLocationFor(kWindowsRegistry).group;
     return group.isEmpty() ? FromUtf8(key) : group + u'/' + FromUtf8(key);
 }
 
@@ -49,26 +50,47 @@ QSettings::Status WriteAndSync(std::span<const StoredValue> values) {
     return settings.status();
 }
 
+// A value holding an unquoted comma comes back as a list: not a text the program wrote.
+std::optional<std::string> TextOf(const QVariant& value) {
+    if (value.typeId() == QMetaType::QStringList) {
+        return std::nullopt;
+    }
+    return value.toString().toStdString();
+}
+
 } // namespace
+
+QtSettingsStore::FileStamp QtSettingsStore::StampOf(const QString& file) {
+    const QFileInfo info(file);
+    return {info.size(), info.lastModified()};
+}
 
 QtSettingsStore::QtSettingsStore()
     : parsedFile_(QSettings::NativeFormat, QSettings::UserScope,
                   SettingsLocationFor(kWindowsRegistry).organization,
                   SettingsLocationFor(kWindowsRegistry).application) {}
 
-// Each call uses a fresh QSettings object: its status is sticky, so only a fresh object tells
-// whether this particular read or write succeeded.
 std::optional<std::string> QtSettingsStore::read(std::string_view key) {
+    // The kept object answers as a fresh one would: syncing re-reads a file another program
+    // changed and sets AccessError when it can no longer be opened. It is synced only when the
+    // file on disk is not the one last seen, so a run of reads costs one look at the file.
+    if (parsedFile_.status() != QSettings::AccessError) {
+        const FileStamp stamp = StampOf(parsedFile_.fileName());
+        if (stamp != lastSeen_) {
+            parsedFile_.sync();
+            lastSeen_ = stamp;
+        }
+    }
+    if (parsedFile_.status() != QSettings::AccessError) {
+        return TextOf(parsedFile_.value(KeyPath(key)));
+    }
+    // The status is sticky: once it is set, only a fresh object tells whether this read succeeded.
     NativeSettings settings;
     const QVariant value = settings.value(KeyPath(key));
     if (settings.status() == QSettings::AccessError) {
         return std::nullopt;
     }
-    // A value holding an unquoted comma comes back as a list: not a text the program wrote.
-    if (value.typeId() == QMetaType::QStringList) {
-        return std::nullopt;
-    }
-    return value.toString().toStdString();
+    return TextOf(value);
 }
 
 bool QtSettingsStore::write(std::string_view key, std::string_view text) {

@@ -132,5 +132,28 @@ INSTANTIATE_TEST_SUITE_P(
                                  {"Elsewhere/path", "C:\\\\dir"}}}),
     [](const testing::TestParamInfo<DamagedFile>& info) { return std::string(info.param.name); });
 
+// Reads see what another program wrote after the store parsed the file, fail while the file can't
+// be opened, and read again once it can.
+TEST(SettingsFileReads, FollowTheFileOnDisk) {
+    const QTemporaryDir folder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    const QString path = folder.filePath("Kelvary.conf");
+    const auto writeFile = [&path](const QByteArray& content) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+    };
+    writeFile("[Quilvane]\nfont=Serif\n");
+    QtSettingsStore store;
+    EXPECT_EQ(store.read("font"), "Serif");
+    writeFile("[Quilvane]\nfont=Sans-serif\n");
+    EXPECT_EQ(store.read("font"), "Sans-serif");
+    ASSERT_TRUE(QFile::remove(path) && QDir().mkdir(path));
+    EXPECT_EQ(store.read("font"), std::nullopt);
+    ASSERT_TRUE(QDir().rmdir(path));
+    writeFile("[Quilvane]\nfont=Monospace\n");
+    EXPECT_EQ(store.read("font"), "Monospace");
+}
+
 } // namespace
 } // namespace quilvane

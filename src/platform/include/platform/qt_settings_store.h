@@ -2,8 +2,11 @@
 
 #include "app/settings_store.h"
 
+#include <QDateTime>
 #include <QSettings>
 #include <QString>
+
+#include <optional>
 
 namespace quilvane {
 
@@ -25,9 +28,9 @@ SettingsLocation SettingsLocationFor(bool windowsRegistry);
 // The file may be shared with other programs and hold large sections of theirs. Qt parses a
 // settings file once and shares the parsed contents between all QSettings objects of the same
 // file, but only while one of them is alive (its cache of closed files drops large ones). This
-// store keeps one object alive for its lifetime, so that each read and write can still use a
-// fresh object of its own, whose status tells the outcome of that call alone, without parsing
-// the file again; a file changed on disk by another program is still re-read.
+// store keeps one object alive for its lifetime and reads through it, syncing it when the file on
+// disk changed, so that another program's change is still seen; each write uses a fresh object,
+// whose status tells the outcome of that write alone, without parsing the file again.
 class QtSettingsStore final : public SettingsStore {
 public:
     QtSettingsStore();
@@ -37,7 +40,16 @@ public:
     bool writeAll(std::span<const StoredValue> values) override;
 
 private:
+    // What the file on disk looked like when the kept object was last synced.
+    struct FileStamp {
+        qint64 size = -1;
+        QDateTime modified;
+        bool operator==(const FileStamp&) const = default;
+    };
+    static FileStamp StampOf(const QString& file);
+
     QSettings parsedFile_;
+    std::optional<FileStamp> lastSeen_; // none yet: the first read syncs
 };
 
 } // namespace quilvane

@@ -10,6 +10,7 @@
 #include "fuzz_support.h"
 #include "platform/qt_settings_store.h"
 
+#include <QByteArrayView>
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
@@ -24,6 +25,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <type_traits>
 #include <variant>
 
@@ -75,10 +77,20 @@ bool ReadableByName(const QString& key) {
            !key.contains(QLatin1String("//"));
 }
 
-// Every readable key of a copy of the file, parsed afresh under a name Qt has not seen before.
-std::map<QString, QVariant> KeysOnDisk(const QString& file, const QString& copy) {
-    Require(QFile::copy(file, copy), "the settings file can be copied");
-    const QSettings settings(copy, QSettings::IniFormat);
+void WriteFile(const QString& path, QByteArrayView bytes) {
+    QFile out(path);
+    Require(out.open(QIODevice::WriteOnly) && out.write(bytes.data(), bytes.size()) == bytes.size(),
+            "a file can be written");
+}
+
+// Every readable key of the file as it stands, parsed afresh under a second name (a hard link) that
+// Qt has not seen before. Qt saves a settings file by replacing it, so the link keeps what was
+// read.
+std::map<QString, QVariant> KeysOnDisk(const QString& file, const QString& snapshot) {
+    std::error_code error;
+    std::filesystem::create_hard_link(file.toStdString(), snapshot.toStdString(), error);
+    Require(!error, "the settings file can be linked");
+    const QSettings settings(snapshot, QSettings::IniFormat);
     std::map<QString, QVariant> keys;
     for (const QString& key : settings.allKeys()) {
         if (ReadableByName(key)) {
@@ -107,15 +119,15 @@ bool Same(const QVariant& a, const QVariant& b) {
 // Every readable key of the file `original` after Qt itself rewrites it, as it does for any
 // program that changes one value: it keeps one entry of a key written twice, and a damaged typed
 // value ("@Variant(...)") or a text with control characters need not come back as it read.
-std::map<QString, QVariant> RewrittenByQt(const QDir& dir, const QString& original) {
+std::map<QString, QVariant> RewrittenByQt(const QDir& dir, QByteArrayView original) {
     const QString file = dir.filePath(QStringLiteral("rewritten.conf"));
-    Require(QFile::copy(original, file), "the settings file can be copied");
+    WriteFile(file, original);
     QSettings(file, QSettings::IniFormat).setValue(QStringLiteral("Quilvane/rewritten"), 1);
     return KeysOnDisk(file, dir.filePath(QStringLiteral("rewritten-read.conf")));
 }
 
 // Every key of the program's section converts as the program reads it (a favourite: is there),
-// read from one parse of a copy of the file rather than key by key through the store.
+// read from one parse of the file rather than key by key through the store.
 void RequireSectionConverts(const std::map<QString, QVariant>& keys) {
     const auto text = [&keys](std::string_view key) {
         const auto found = keys.find(kSectionPrefix + QString::fromUtf8(key.data(), key.size()));
@@ -157,6 +169,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     // The program reads its settings with its application object up, and a file may hold typed
     // values of the GUI's types (a picture), which Qt builds only with one.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // File times are only compared here: a fixed zone spares the C library a look at its zone
+    // file each time Qt converts one.
+    qputenv("TZ", "UTC");
     static int argc = 1;
     static char name[] = "fuzz_settings_file";
     static char* argv[] = {name, nullptr};
@@ -174,11 +189,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::filesystem::create_directory(runFolder);
     const QDir dir(QString::fromStdString(runFolder.string()));
     const QString file = dir.filePath("Kelvary.conf");
-    {
-        QFile out(file);
-        Require(out.open(QIODevice::WriteOnly), "the input can be written as the settings file");
-        out.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
-    }
+    const QByteArrayView input(data, static_cast<qsizetype>(size));
+    WriteFile(file, input);
     const auto before = OtherSections(KeysOnDisk(file, dir.filePath("before.conf")));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     {
@@ -213,7 +225,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 continue;
             }
             if (!rewritten) {
-                rewritten = RewrittenByQt(dir, dir.filePath(QStringLiteral("before.conf")));
+                rewritten = RewrittenByQt(dir, input);
             }
             const auto byQt = rewritten->find(key);
             Require(found == after.end()
